@@ -1,0 +1,21 @@
+#include "ui/fonts.h"
+
+namespace breliko::ui {
+
+namespace {
+
+QFont DejaVu(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+}  // namespace
+
+QFont SudEuroFont(int pixelSize, bool bold) { return DejaVu(pixelSize, bold); }
+
+QFont SansSerifFont(int pixelSize, bool bold) { return DejaVu(pixelSize, bold); }
+
+}  // namespace breliko::ui
