@@ -1,0 +1,91 @@
+#include "game_fixture.h"
+
+#include <sstream>
+
+namespace breliko::game::testing {
+
+double ScriptedRandom::Next() {
+  if (values_.empty()) {
+    ADD_FAILURE() << "the rules drew more random numbers than the test scripted";
+    return 0.0;
+  }
+  const double value = values_.front();
+  values_.pop_front();
+  return value;
+}
+
+// The middle of the interval that floors to the wanted value, so that no
+// rounding of the factor can push it across.
+double ColourDraw(int colour) { return (colour + 0.5) / 7.18; }
+double PositionDraw(int index) { return (index + 0.5) / 81.0; }
+double DissolvedColourDraw(int colour) { return (colour + 0.5) / 8.0; }
+
+namespace {
+
+constexpr std::string_view kSymbols = "ROYGCBMJ";
+
+Field FieldFromSymbol(char symbol) {
+  Field field;
+  if (symbol == '.') return field;
+  if (symbol == 'X') return Field{kBlocker, std::string(kBlockerTag), 0, true};
+  if (symbol == 'F') return Field{kFlames, std::string(kMarkedTag), 1, true};
+  const auto colour = kSymbols.find(symbol);
+  if (colour == std::string_view::npos) {
+    ADD_FAILURE() << "unknown board symbol '" << symbol << "'";
+    return field;
+  }
+  const int index = static_cast<int>(colour);
+  return Field{index, std::string(kPrototypeTags[index]), 1, true};
+}
+
+char SymbolOf(const Field& field) {
+  if (field.Tag == kEmptyTag) return field.HasPicture() ? '?' : '.';
+  if (field.Tag == kBlockerTag) return 'X';
+  if (field.Tag == kMarkedTag) return 'F';
+  if (field.Picture >= 0 && field.Picture < static_cast<int>(kSymbols.size())) return kSymbols[field.Picture];
+  return '?';
+}
+
+}  // namespace
+
+Board BoardFromPicture(const std::vector<std::string>& rows) {
+  Board board;
+  EXPECT_EQ(rows.size(), 9u) << "a board picture has nine rows";
+  for (std::size_t row = 0; row < rows.size() && row < 9; ++row) {
+    std::istringstream symbols(rows[row]);
+    char symbol;
+    int column = 0;
+    while (symbols >> symbol && column < 9) board[FieldIndex(row, column++)] = FieldFromSymbol(symbol);
+    EXPECT_EQ(column, 9) << "row " << row << " needs nine symbols";
+  }
+  return board;
+}
+
+std::string PictureOf(const Board& board) {
+  std::string text = "\n";
+  for (int row = 0; row < 9; ++row) {
+    for (int column = 0; column < 9; ++column) {
+      text += SymbolOf(board[FieldIndex(row, column)]);
+      text += column < 8 ? ' ' : '\n';
+    }
+  }
+  return text;
+}
+
+void GameTest::Lay(const std::vector<std::string>& rows) {
+  const Board board = BoardFromPicture(rows);
+  for (int i = 0; i < kFieldCount; ++i) game.SetField(i, board[i]);
+}
+
+int GameTest::Occupied() const {
+  int occupied = 0;
+  for (const Field& field : game.picP()) occupied += field.IsEmpty() ? 0 : 1;
+  return occupied;
+}
+
+void GameTest::ScriptQuietTurn(const std::vector<std::pair<int, int>>& newFields) {
+  for (const auto& [colour, index] : newFields) random.Script({ColourDraw(colour), PositionDraw(index)});
+  random.Script({kNoChanceDissolution, DissolvedColourDraw(0), kNoBlocker, PositionDraw(0)});
+}
+
+}  // namespace breliko::game::testing
