@@ -42,6 +42,9 @@ class Game {
   void Treffer5er();
   void Treffer9er();
 
+  // Plays a wave file while sound is switched on.
+  void TonSpielen(const std::string& file, int flags);
+
   // The chances of a drop and the reward of a square; public so that their
   // frequencies can be measured on their own.
   void FeldSperren();
@@ -88,7 +91,6 @@ class Game {
   void SpielAbbrechen();
   void FeldLeeren(int index);
   void FarbeMarkieren(int colour);
-  void TonSpielen(const std::string& file, int flags);
 
   bool BrettVoll() const;
   void Spielende();

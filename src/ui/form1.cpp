@@ -1,1 +1,194 @@
-// The main window; being written.
+#include "ui/form1.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "ui/drag_outline.h"
+#include "ui/field_box.h"
+#include "ui/field_images.h"
+#include "ui/fonts.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/highscore_windows.h"
+#include "ui/panel_texts.h"
+#include "ui/tree_canvas.h"
+
+namespace breliko::ui {
+
+using namespace form1;
+
+namespace {
+
+// A raised face of one flat colour, the caption drawn on it.
+const char* const kButtonStyle =
+    "QPushButton { background-color: rgb(185,255,185); color: black; padding: 0px;"
+    " border-style: solid; border-width: 2px;"
+    " border-color: rgb(240,255,240) rgb(70,120,70) rgb(70,120,70) rgb(240,255,240); }"
+    "QPushButton:pressed { border-color: rgb(70,120,70) rgb(240,255,240) rgb(240,255,240) rgb(70,120,70); }"
+    "QPushButton:focus { outline: none; }";
+
+void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
+  QPalette palette = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Window, background);
+    palette.setColor(group, QPalette::Base, background);
+    palette.setColor(group, QPalette::WindowText, text);
+    palette.setColor(group, QPalette::Text, text);
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QTextEdit* MakePanel(QWidget* parent, const char* name, const QRect& rect, const QColor& background,
+                     const QString& text, bool centred) {
+  auto* panel = new QTextEdit(parent);
+  panel->setObjectName(name);
+  panel->setGeometry(rect);
+  panel->setFont(SudEuroFont(kMediumPx));
+  panel->setPlainText(text);
+  panel->setReadOnly(true);
+  // The panels only show their text: no caret, no selection, no focus. They
+  // stay scrollable, since the rules run longer than the panel is tall.
+  panel->setTextInteractionFlags(Qt::NoTextInteraction);
+  panel->setFocusPolicy(Qt::NoFocus);
+  panel->setLineWrapMode(QTextEdit::WidgetWidth);
+  panel->setWordWrapMode(QTextOption::WordWrap);
+  panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetColours(panel, background, Qt::black);
+  SetColours(panel->viewport(), background, Qt::black);
+  if (centred) {
+    QTextCursor all(panel->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(format);
+  }
+  panel->hide();
+  return panel;
+}
+
+}  // namespace
+
+Form1::Form1(SoundOutput& sound, game::RandomSource& random, highscore::HighscoreFile highscoreFile)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      sound_(sound),
+      random_(random),
+      highscoreFile_(std::move(highscoreFile)),
+      game_(*this, random),
+      drawing_(kWidth, kHeight, QImage::Format_RGB32) {
+  setObjectName("Form1");
+  setWindowTitle(QString());
+  setFixedSize(kWidth, kHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  drawing_.fill(backColor_);
+
+  CreateBoard();
+  CreateRightColumn();
+  CreateButtons();
+  CreatePanels();
+
+  tmrTimer_ = new QTimer(this);
+  tmrTimer_->setObjectName("tmrTimer");
+  tmrTimer_->setInterval(400);
+  connect(tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
+
+  dragOutline_ = new DragOutline(this);
+  quit_ = [] { QCoreApplication::exit(0); };
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() { game_.Form_Load(); }
+
+void Form1::CreateBoard() {
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    auto* field = new FieldBox(i, this);
+    field->setObjectName(QStringLiteral("picP(%1)").arg(i));
+    field->setGeometry(FieldRect(i));
+    connect(field, &FieldBox::Pressed, this, &Form1::BeginDrag);
+    connect(field, &FieldBox::Dragged, this, &Form1::MoveDrag);
+    connect(field, &FieldBox::Released, this, &Form1::EndDrag);
+    picP_[i] = field;
+  }
+  // The prototypes the board copies its pictures from; never shown.
+  for (int i = 0; i < game::kPrototypeCount; ++i) {
+    auto* prototype = new FieldBox(i, this);
+    prototype->setObjectName(QStringLiteral("picF(%1)").arg(i));
+    prototype->setGeometry(PrototypeRect(i));
+    prototype->SetPicture(&FieldImage(i));
+    prototype->hide();
+    picF_[i] = prototype;
+  }
+}
+
+void Form1::CreateRightColumn() {
+  lblBreliko_ = new QLabel(QStringLiteral("BRELIKO"), this);
+  lblBreliko_->setObjectName("lblBreliko");
+  lblBreliko_->setGeometry(kTitle);
+  lblBreliko_->setFont(SansSerifFont(kLargePx));
+  lblBreliko_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  SetColours(lblBreliko_, kWindowColour, kPaleGreen);
+
+  lblPunkte_ = new QLabel(this);
+  lblPunkte_->setObjectName("lblPunkte");
+  lblPunkte_->setGeometry(kScore);
+  lblPunkte_->setFont(SansSerifFont(kLargePx, true));
+  lblPunkte_->setAlignment(Qt::AlignCenter);
+  lblPunkte_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  lblPunkte_->setLineWidth(1);
+  SetColours(lblPunkte_, Qt::white, Qt::black);
+
+  picCanvas_ = new TreeCanvas(this);
+  picCanvas_->setObjectName("picCanvas");
+  picCanvas_->setGeometry(kCanvas);
+}
+
+void Form1::CreateButtons() {
+  for (int b = 0; b < kButtonCount; ++b) {
+    auto* button = new QPushButton(QString::fromUtf8(kButtons[b].caption), this);
+    button->setObjectName(kButtons[b].name);
+    button->setGeometry(kButtons[b].rect);
+    button->setFont(SudEuroFont(kSmallPx));
+    button->setStyleSheet(kButtonStyle);
+    button->setAutoDefault(false);
+    buttons_[b] = button;
+  }
+  connect(buttons_[kSpielStarten], &QPushButton::clicked, this, &Form1::cmdSpielStarten_Click);
+  connect(buttons_[kSpielAbbrechen], &QPushButton::clicked, this, &Form1::cmdSpielAbbrechen_Click);
+  connect(buttons_[kTonEinschaltenAusschalten], &QPushButton::clicked, this,
+          &Form1::cmdTonEinschaltenAusschalten_Click);
+  connect(buttons_[kFelderGrundfarbe], &QPushButton::clicked, this, &Form1::cmdFelderGrundfarbe_Click);
+  connect(buttons_[kSpielregeln], &QPushButton::clicked, this, &Form1::cmdSpielregeln_Click);
+  connect(buttons_[kInformation], &QPushButton::clicked, this, &Form1::cmdInformation_Click);
+  connect(buttons_[kHighscoreAnzeigen], &QPushButton::clicked, this, &Form1::cmdHighscoreAnzeigen_Click);
+  connect(buttons_[kHighscoreErneuern], &QPushButton::clicked, this, &Form1::cmdHighscoreErneuern_Click);
+  connect(buttons_[kProgrammBeenden], &QPushButton::clicked, this, &Form1::cmdProgrammBeenden_Click);
+
+  cmdGo_ = new QPushButton(QStringLiteral("Go"), this);
+  cmdGo_->setObjectName("cmdGo");
+  cmdGo_->setGeometry(kGo);
+  cmdGo_->setFont(SansSerifFont(kSmallPx));
+  cmdGo_->hide();
+  connect(cmdGo_, &QPushButton::clicked, this, &Form1::cmdGo_Click);
+}
+
+void Form1::CreatePanels() {
+  // Created after the board, so a visible panel lies over the fields.
+  txtSpielregeln_ = MakePanel(this, "txtSpielregeln", kRulesPanel, Qt::white, RulesText(), false);
+  txtInformation_ =
+      MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, drawing_);
+}
+
+}  // namespace breliko::ui

@@ -44,7 +44,7 @@ TEST(SoakTest, SeededRandomGamesKeepTheirInvariantsToTheEnd) {
     if (game.TimerEnabled() && player.Next() < 0.5) game.tmrTimer_Timer();
   };
 
-  constexpr int kGames = 150;
+  constexpr int kGames = 1000;
   int drops = 0;
   for (int g = 0; g < kGames; ++g) {
     game.cmdSpielStarten_Click();

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "highscore/highscore_entry.h"
+#include "highscore/highscore_list.h"
+#include "highscore/safe_file_write.h"
+
+namespace breliko::highscore {
+
+// The highscore file, "P1.dat" in the working directory unless told
+// otherwise: records of 39 bytes, numbered from 1, no header. Every call
+// opens the file and closes it again, so nothing is held between the
+// player's actions.
+//
+// A file that cannot be read gives what could be read, the rest blank; the
+// game goes on. Records from 12 on are never touched: a save writes records
+// 1 to 11 and keeps whatever follows them.
+class HighscoreFile {
+ public:
+  explicit HighscoreFile(QString path = QStringLiteral("P1.dat"), WriteFaults faults = {});
+
+  const QString& Path() const { return path_; }
+
+  // A record beyond the end of the file reads as an empty entry. Reading a
+  // missing file creates it, empty.
+  HighscoreEntry ReadRecord(int number) const;
+  HighscoreList ReadList() const;
+
+  // The score of the tenth place, which a finished game has to beat.
+  qint16 ReadHighscoreGrenze() const { return ReadRecord(kGrenzeRecord).Wert; }
+
+  // Replaces records 1 to 11 as a whole; a crash meanwhile leaves the old
+  // file. A file that exists but cannot be read is not written over, since
+  // its later records could not be kept.
+  WriteResult WriteList(const HighscoreList& list) const;
+
+ private:
+  QByteArray ReadBytes(qint64 offset, qint64 count) const;
+  void CreateIfMissing() const;
+
+  QString path_;
+  WriteFaults faults_;
+};
+
+// Problems with the file go to stderr as well as to the player: the game
+// itself has no log.
+void ReportOnConsole(const QString& line);
+
+}  // namespace breliko::highscore

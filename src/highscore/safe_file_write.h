@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+#include <QByteArray>
+#include <QString>
+
+namespace breliko::highscore {
+
+struct WriteResult {
+  bool ok = false;
+  QString problem;  // what went wrong, for the console; empty when ok
+};
+
+// Two places where a test can step into a save. A folder that takes no new
+// file cannot be made with chmod when the tests run as root, so it is played
+// here; and `beforeRename` runs once the new content is on disk under its
+// temporary name but not yet in place, where a test can end the process the
+// way a crash or a power cut would.
+struct WriteFaults {
+  bool folderRefusesNewFiles = false;
+  std::function<void()> beforeRename;
+};
+
+// Gives the file at `path` the bytes `content` so that a crash at any moment
+// leaves either the old or the new content: the bytes go to a temporary file
+// in the same folder, are flushed to the disk, and that file is renamed over
+// the old one. Where the folder takes no new file but the old file can be
+// written, it is overwritten in place, the best such a folder allows; that
+// never shortens it, so `content` must cover at least the old file's length.
+WriteResult ReplaceFileContent(const QString& path, const QByteArray& content,
+                               const WriteFaults& faults = {});
+
+}  // namespace breliko::highscore

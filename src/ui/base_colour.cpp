@@ -1,0 +1,14 @@
+#include "ui/base_colour.h"
+
+#include <algorithm>
+
+namespace breliko::ui {
+
+std::optional<QColor> NextBaseColour(const QColor& current) {
+  const auto found = std::find(kBaseColourCycle.begin(), kBaseColourCycle.end(), current);
+  if (found == kBaseColourCycle.end()) return std::nullopt;
+  const auto next = std::next(found);
+  return next == kBaseColourCycle.end() ? kBaseColourCycle.front() : *next;
+}
+
+}  // namespace breliko::ui

@@ -1,0 +1,89 @@
+#include "ui/form3.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "highscore/datum_text.h"
+#include "ui/fonts.h"
+#include "ui/form2.h"
+#include "ui/highscore_controls.h"
+
+namespace breliko::ui {
+
+namespace {
+
+constexpr QSize kGroesse{219, 136};
+constexpr QRect kLblFrage{53, 20, 121, 33};
+constexpr QRect kTxtEingabeNamen{39, 57, 136, 19};
+constexpr QRect kCmdWeiter{115, 94, 60, 19};
+
+constexpr int kNeu = Form2::kVersteckteZeile;
+
+}  // namespace
+
+Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* parent)
+    : HighscoreDialog(kGroesse, QStringLiteral("Spielername"), parent),
+      liste_(liste),
+      datei_(datei),
+      uhr_([] { return highscore::DatumText(); }) {
+  lblFrage = MakeQuestion(this, kLblFrage,
+                          QStringLiteral("Kiu atingis tian grandan nombron da punktoj?"), true);
+  txtEingabeNamen = MakeTextBox(this, kTxtEingabeNamen, Qt::AlignLeft);
+  cmdWeiter = MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
+  connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);
+
+  setTabOrder(txtEingabeNamen, cmdWeiter);
+  txtEingabeNamen->setFocus();
+}
+
+void Form3::NamenErfragen(qint16 punkte) {
+  wert_ = punkte;
+  liste_->txtWert[kNeu]->setText(QString::number(punkte));
+  Anzeigen(txtEingabeNamen);
+}
+
+void Form3::cmdWeiter_Click() {
+  // The score is the one that qualified at the game end, not what the main
+  // window shows by now: the player may have started another game before
+  // typing the name.
+  liste_->txtPerson[kNeu]->setText(txtEingabeNamen->text());
+  liste_->txtWert[kNeu]->setText(QString::number(wert_));
+  liste_->txtDatum[kNeu]->setText(uhr_());
+  const highscore::HighscoreEntry neu = highscore::AsStored(
+      {wert_, liste_->txtPerson[kNeu]->text(), liste_->txtDatum[kNeu]->text()});
+
+  txtEingabeNamen->clear();
+  txtEingabeNamen->setFocus();
+
+  liste_->ZeileZeigen(kNeu, neu);
+  // The new entry takes the eleventh place; whoever held it drops out.
+  eintraege_ = datei_->ReadList();
+  eintraege_[kNeu] = neu;
+  liste_->ZeilenZeigen(eintraege_);
+  ListeOrdnen();
+  const highscore::WriteResult gespeichert = ListeSpeichern();
+
+  hide();
+  if (gespeichert.ok) {
+    liste_->MeldungLoeschen();
+  } else {
+    // Show the list as it stands in the file, so the lost entry does not
+    // look saved.
+    liste_->ZeilenZeigen(datei_->ReadList());
+    liste_->SpeicherFehlerMelden(datei_->Path() + QStringLiteral(": ") + gespeichert.problem);
+  }
+  liste_->Anzeigen(liste_->cmdWeiter);
+  emit ListeGeaendert();
+}
+
+void Form3::setUhr(std::function<QString()> uhr) { uhr_ = std::move(uhr); }
+
+void Form3::ListeOrdnen() {
+  highscore::AbsteigendSortieren(eintraege_);
+  liste_->ZeilenZeigen(eintraege_);
+}
+
+highscore::WriteResult Form3::ListeSpeichern() { return datei_->WriteList(eintraege_); }
+
+}  // namespace breliko::ui

@@ -1,0 +1,50 @@
+#include "ui/form4.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "highscore/highscore_list.h"
+#include "ui/fonts.h"
+#include "ui/form2.h"
+#include "ui/highscore_controls.h"
+
+namespace breliko::ui {
+
+namespace {
+
+constexpr QSize kGroesse{250, 144};
+constexpr QRect kLblFrage{19, 41, 215, 18};
+constexpr QRect kCmdJa{43, 80, 66, 24};
+constexpr QRect kCmdNein{142, 80, 66, 24};
+
+}  // namespace
+
+Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* parent)
+    : HighscoreDialog(kGroesse, QString(), parent), liste_(liste), datei_(datei) {
+  lblFrage = MakeQuestion(this, kLblFrage,
+                          QStringLiteral("Ĉu efektive vi volas dissolvigi la highscore?"), false);
+  cmdJa = MakeGreenButton(this, kCmdJa, QStringLiteral("&jes"), SudEuroFont(kSmallPx));
+  cmdNein = MakeGreenButton(this, kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
+  connect(cmdJa, &QPushButton::clicked, this, &Form4::cmdJa_Click);
+  connect(cmdNein, &QPushButton::clicked, this, &Form4::cmdNein_Click);
+
+  setTabOrder(cmdJa, cmdNein);
+  cmdJa->setFocus();
+}
+
+void Form4::cmdJa_Click() {
+  hide();
+  const highscore::WriteResult geleert = datei_->WriteList(highscore::HighscoreList{});
+  liste_->ZeilenZeigen(datei_->ReadList());
+  if (geleert.ok) {
+    liste_->MeldungLoeschen();
+  } else {
+    liste_->SpeicherFehlerMelden(datei_->Path() + QStringLiteral(": ") + geleert.problem);
+  }
+  liste_->Anzeigen(liste_->cmdWeiter);
+  emit ListeGeaendert();
+}
+
+void Form4::cmdNein_Click() { hide(); }
+
+}  // namespace breliko::ui

@@ -1,0 +1,11 @@
+#include "ui/sound_complaints.h"
+
+namespace breliko::ui {
+
+void SoundComplaints::Tell(const std::string& what, const std::string& problem) {
+  const std::lock_guard lock(mutex_);
+  if (!told_.insert(what).second) return;
+  out_ << "breliko: cannot play " << what << ": " << problem << std::endl;
+}
+
+}  // namespace breliko::ui

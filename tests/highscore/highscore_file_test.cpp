@@ -1,0 +1,196 @@
+#include "highscore/highscore_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "record_bytes.h"
+
+namespace breliko::highscore {
+namespace {
+
+using breliko::testing::EmptyRecords;
+using breliko::testing::ReadAll;
+using breliko::testing::Record;
+using breliko::testing::WriteAll;
+
+// Ten places from 1000 down to 100, and an eleventh of 50.
+QByteArray FullList() {
+  QByteArray bytes;
+  for (int place = 1; place <= 10; ++place) {
+    bytes += Record(1100 - 100 * place, "Player " + QByteArray::number(place), "01.02.24 10:00:00");
+  }
+  return bytes + Record(50, "Eleventh", "01.02.24 10:00:00");
+}
+
+HighscoreList ListWithTopScore(int wert) {
+  HighscoreList list;
+  list[0] = {qint16(wert), QStringLiteral("Neu"), QStringLiteral("05.03.24 14:02:07")};
+  return list;
+}
+
+WriteFaults FolderRefusingNewFiles() {
+  WriteFaults faults;
+  faults.folderRefusesNewFiles = true;
+  return faults;
+}
+
+WriteFaults CrashBeforeRename() {
+  WriteFaults faults;
+  faults.beforeRename = [] { std::_Exit(3); };
+  return faults;
+}
+
+class HighscoreFileTest : public ::testing::Test {
+ protected:
+  QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
+  HighscoreFile File(WriteFaults faults = {}) const { return HighscoreFile(Path(), faults); }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(HighscoreFileTest, AMissingFileReadsAsAnEmptyListAndIsCreatedEmpty) {
+  const HighscoreList list = File().ReadList();
+  for (const HighscoreEntry& entry : list) EXPECT_EQ(entry, HighscoreEntry{});
+  EXPECT_TRUE(QFileInfo(Path()).isFile());
+  EXPECT_EQ(QFileInfo(Path()).size(), 0);
+}
+
+TEST_F(HighscoreFileTest, AMissingFileGivesAThresholdOfZero) {
+  EXPECT_EQ(File().ReadHighscoreGrenze(), 0);
+}
+
+TEST_F(HighscoreFileTest, TheThresholdIsTheTenthPlace) {
+  WriteAll(Path(), FullList());
+  EXPECT_EQ(File().ReadHighscoreGrenze(), 100);
+}
+
+TEST_F(HighscoreFileTest, ReadsTheRecordsInFileOrder) {
+  WriteAll(Path(), Record(5, "Low") + Record(900, "High"));
+  const HighscoreList list = File().ReadList();
+  EXPECT_EQ(list[0].Wert, 5);
+  EXPECT_EQ(list[1].Wert, 900);
+  EXPECT_EQ(list[1].Person, QStringLiteral("High                "));
+}
+
+TEST_F(HighscoreFileTest, AFileOfOneAndAHalfRecordsReadsWhatIsThere) {
+  const QByteArray second = Record(0x0203, "Berta", "02.02.24");
+  WriteAll(Path(), Record(700, "Anna", "01.01.24") + second.left(19));
+
+  const HighscoreList list = File().ReadList();
+  EXPECT_EQ(list[0].Wert, 700);
+  EXPECT_EQ(list[1].Wert, 0x0203);
+  EXPECT_EQ(list[1].Person, QStringLiteral("Berta               "));
+  EXPECT_EQ(list[1].Datum, QString(17, u' '));
+  for (int i = 2; i < kListLength; ++i) EXPECT_EQ(list[i], HighscoreEntry{}) << i;
+}
+
+TEST_F(HighscoreFileTest, WritingAShortFileGivesAllElevenRecords) {
+  WriteAll(Path(), Record(700, "Anna") + Record(600, "Berta").left(19));
+  ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
+  EXPECT_EQ(ReadAll(Path()), EmptyRecords(11));
+}
+
+TEST_F(HighscoreFileTest, AnEmptiedListIsElevenBlankRecordsOf429Bytes) {
+  WriteAll(Path(), FullList());
+  ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
+  const QByteArray bytes = ReadAll(Path());
+  ASSERT_EQ(bytes.size(), 429);
+  for (int i = 0; i < 11; ++i) {
+    EXPECT_EQ(bytes.mid(39 * i, 39), QByteArray(2, '\0') + QByteArray(37, ' ')) << i;
+  }
+}
+
+TEST_F(HighscoreFileTest, AMissingFileIsWrittenWhole) {
+  ASSERT_TRUE(File().WriteList(ListWithTopScore(100)).ok);
+  EXPECT_EQ(ReadAll(Path()), Record(100, "Neu", "05.03.24 14:02:07") + EmptyRecords(10));
+}
+
+TEST_F(HighscoreFileTest, RecordsFromTwelveOnStayAsTheyAre) {
+  const QByteArray later = Record(4242, "Twelfth") + Record(-1, "Thirteenth").left(30);
+  WriteAll(Path(), FullList() + later);
+
+  ASSERT_TRUE(File().WriteList(ListWithTopScore(2000)).ok);
+  const QByteArray bytes = ReadAll(Path());
+  EXPECT_EQ(bytes.size(), 429 + later.size());
+  EXPECT_EQ(bytes.mid(429), later);
+  EXPECT_EQ(bytes.left(39), Record(2000, "Neu", "05.03.24 14:02:07"));
+}
+
+TEST_F(HighscoreFileTest, AWrittenListReadsBackAsStored) {
+  HighscoreList list;
+  list[0] = {900, QStringLiteral("Ĉiu ĝoja ŝipo"), QStringLiteral("05.03.24 14:02:07")};
+  list[1] = {900, QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QString()};
+  list[2] = {12, QString(), QStringLiteral("x")};
+  ASSERT_TRUE(File().WriteList(list).ok);
+
+  const HighscoreList back = File().ReadList();
+  for (int i = 0; i < kListLength; ++i) EXPECT_EQ(back[i], AsStored(list[i])) << i;
+  EXPECT_EQ(back[1].Person, QStringLiteral("Abcdefghijklmnopqrst"));
+}
+
+TEST_F(HighscoreFileTest, ACrashBeforeTheRenameLeavesTheOldFileByteForByte) {
+  const QByteArray old = FullList() + Record(77, "Twelfth");
+  WriteAll(Path(), old);
+
+  // The child process is killed the moment the new list is on disk under its
+  // temporary name, as a crash or power cut would.
+  const HighscoreFile crashing = File(CrashBeforeRename());
+  EXPECT_EXIT(crashing.WriteList(HighscoreList{}), ::testing::ExitedWithCode(3), "");
+
+  EXPECT_EQ(ReadAll(Path()), old);
+  // What the crash left behind does not stand in the way of the next save.
+  ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
+  EXPECT_EQ(ReadAll(Path()), EmptyRecords(11) + Record(77, "Twelfth"));
+}
+
+TEST_F(HighscoreFileTest, ASuccessfulSaveLeavesNoTemporaryFile) {
+  ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
+}
+
+TEST_F(HighscoreFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
+  const QByteArray later = Record(4242, "Twelfth");
+  WriteAll(Path(), FullList() + later);
+
+  const WriteResult result = File(FolderRefusingNewFiles()).WriteList(ListWithTopScore(5));
+  EXPECT_TRUE(result.ok) << result.problem.toStdString();
+  EXPECT_EQ(ReadAll(Path()), Record(5, "Neu", "05.03.24 14:02:07") + EmptyRecords(10) + later);
+}
+
+TEST_F(HighscoreFileTest, AFolderThatTakesNoNewFileAndNoFileFailsToSave) {
+  const WriteResult result = File(FolderRefusingNewFiles()).WriteList(HighscoreList{});
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.problem.isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(Path()));
+}
+
+TEST_F(HighscoreFileTest, ADirectoryNamedLikeTheFileReadsBlankAndFailsToSave) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("P1.dat")));
+  EXPECT_EQ(File().ReadHighscoreGrenze(), 0);
+  for (const HighscoreEntry& entry : File().ReadList()) EXPECT_EQ(entry, HighscoreEntry{});
+
+  const WriteResult result = File().WriteList(ListWithTopScore(100));
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.problem.isEmpty());
+  EXPECT_TRUE(QFileInfo(Path()).isDir());
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{});
+}
+
+// /proc takes no new file even from root, so this is a read-only folder that
+// holds however the tests are run.
+TEST(HighscoreFileInAReadOnlyFolderTest, ReadsBlankAndFailsToSave) {
+  if (!QFileInfo(QStringLiteral("/proc")).isDir()) GTEST_SKIP() << "no /proc here";
+  const HighscoreFile file(QStringLiteral("/proc/P1.dat"));
+  EXPECT_EQ(file.ReadHighscoreGrenze(), 0);
+  const WriteResult result = file.WriteList(ListWithTopScore(100));
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/P1.dat")));
+}
+
+}  // namespace
+}  // namespace breliko::highscore

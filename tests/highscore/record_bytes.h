@@ -1,0 +1,35 @@
+#pragma once
+
+// Builds highscore records byte by byte, independently of the code under
+// test, so that the tests say what the file holds in plain terms.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+namespace breliko::testing {
+
+// Score little-endian, then name and date as Latin-1 bytes padded with blanks.
+inline QByteArray Record(int wert, QByteArray person = {}, QByteArray datum = {}) {
+  QByteArray record;
+  record += char(wert & 0xff);
+  record += char((wert >> 8) & 0xff);
+  record += person.leftJustified(20, ' ', true);
+  record += datum.leftJustified(17, ' ', true);
+  return record;
+}
+
+inline QByteArray EmptyRecords(int count) { return Record(0).repeated(count); }
+
+inline QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+}  // namespace breliko::testing
