@@ -24,7 +24,9 @@ HighscoreEntry HighscoreFile::ReadRecord(int number) const {
 HighscoreList HighscoreFile::ReadList() const {
   const QByteArray bytes = ReadBytes(0, kListBytes);
   HighscoreList list;
-  for (int i = 0; i < kListLength; ++i) list[i] = FromRecord(bytes.mid(i * kRecordBytes, kRecordBytes));
+  for (int i = 0; i < kListLength; ++i) {
+    list[i] = FromRecord(bytes.mid(i * kRecordBytes, kRecordBytes));
+  }
   return list;
 }
 

@@ -5,8 +5,10 @@
 namespace breliko::highscore {
 
 void AbsteigendSortieren(HighscoreList& eintraege) {
-  std::stable_sort(eintraege.begin(), eintraege.end(),
-                   [](const HighscoreEntry& a, const HighscoreEntry& b) { return a.Wert > b.Wert; });
+  const auto hoeher = [](const HighscoreEntry& a, const HighscoreEntry& b) {
+    return a.Wert > b.Wert;
+  };
+  std::stable_sort(eintraege.begin(), eintraege.end(), hoeher);
 }
 
 }  // namespace breliko::highscore

@@ -1,5 +1,7 @@
 #include "ui/form3.h"
 
+#include <utility>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +32,8 @@ Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
   lblFrage = MakeQuestion(this, kLblFrage,
                           QStringLiteral("Kiu atingis tian grandan nombron da punktoj?"), true);
   txtEingabeNamen = MakeTextBox(this, kTxtEingabeNamen, Qt::AlignLeft);
-  cmdWeiter = MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
+  cmdWeiter =
+      MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
   connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);
 
   setTabOrder(txtEingabeNamen, cmdWeiter);

@@ -15,7 +15,8 @@ constexpr float kTwipsProPixel = 15.0f;
 
 // (screen − window) / 2 in twips, back in whole pixels.
 int CentredStart(int screenPixels, int windowPixels) {
-  const float twips = (float(screenPixels) * kTwipsProPixel - float(windowPixels) * kTwipsProPixel) / 2.0f;
+  const float twips =
+      (float(screenPixels) * kTwipsProPixel - float(windowPixels) * kTwipsProPixel) / 2.0f;
   return int(std::floor(twips / kTwipsProPixel));
 }
 

@@ -40,10 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                    Record(9, QByteArray::fromHex("e6f8b6bcfefd"))}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScoreOfHundredTest, IsStoredAsSixtyFourZero) {
-  EXPECT_EQ(ToRecord({100, "", ""}).left(2), QByteArray::fromHex("6400"));
-}
-
 TEST(FromRecordTest, ReadsAWholeRecordWithItsBlanks) {
   const HighscoreEntry entry = FromRecord(Record(300, "Eva", "01.01.24 10:00:00"));
   EXPECT_EQ(entry.Wert, 300);
@@ -67,7 +63,8 @@ TEST(FromRecordTest, ARecordCutShortKeepsItsBytesAndTheRestIsBlank) {
 }
 
 TEST(AsStoredTest, GivesWhatTheFileWillGiveBack) {
-  const HighscoreEntry stored = AsStored({5, QStringLiteral("Ĵurnalisto kun € kaj ankoraŭ pli"), "d"});
+  const HighscoreEntry stored =
+      AsStored({5, QStringLiteral("Ĵurnalisto kun € kaj ankoraŭ pli"), "d"});
   EXPECT_EQ(stored.Person, QStringLiteral("Ĵurnalisto kun ? kaj"));
   EXPECT_EQ(stored.Datum, QStringLiteral("d                "));
 }

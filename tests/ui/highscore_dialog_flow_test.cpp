@@ -133,30 +133,6 @@ TEST_F(HighscoreFlowTest, TheFirstEntryLandsOnTopOfTenBlankPlaces) {
   EXPECT_EQ(QApplication::focusWidget(), liste_.cmdWeiter);
 }
 
-struct NameCase {
-  const char* name;
-  QString typed;
-  QByteArray stored;
-};
-
-class EnteredNameTest : public HighscoreFlowTest, public ::testing::WithParamInterface<NameCase> {};
-
-TEST_P(EnteredNameTest, IsStoredAtTwentyBytes) {
-  Eintragen(100, GetParam().typed);
-  EXPECT_EQ(ReadAll(Path()).left(39), Record(100, GetParam().stored, kJetzt));
-  EXPECT_EQ(liste_.txtPerson[0]->text().size(), 20);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, EnteredNameTest,
-    ::testing::Values(
-        NameCase{"Empty", QString(), QByteArray()},
-        NameCase{"TwentyFiveCutToTwenty", QStringLiteral("Abcdefghijklmnopqrstuvwxy"),
-                 QByteArray("Abcdefghijklmnopqrst")},
-        NameCase{"EsperantoLetters", QStringLiteral("ĉĝĥĵŝŭ"), QByteArray::fromHex("e6f8b6bcfefd")},
-        NameCase{"LetterWithoutAByte", QStringLiteral("Ŝi €"), QByteArray::fromHex("de6920") + "?"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(HighscoreFlowTest, EqualScoresAreBothKeptTheEarlierFirst) {
   Eintragen(500, QStringLiteral("Anna"));
   Eintragen(500, QStringLiteral("Berta"));

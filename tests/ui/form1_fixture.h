@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ui/field_box.h"
+#include "ui/form1.h"
+#include "ui/sound_output.h"
+
+namespace breliko::ui::testing {
+
+class RecordingSound : public SoundOutput {
+ public:
+  void Play(const std::string& file, std::int32_t flags) override {
+    played.push_back(file + "/" + std::to_string(flags));
+  }
+  std::vector<std::string> played;
+};
+
+class FixedRandom : public game::RandomSource {
+ public:
+  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+  void Reseed() override { engine_.seed(++seed_); }
+
+ private:
+  std::uint64_t seed_ = 3;
+  std::mt19937_64 engine_{3};
+};
+
+// A loaded main window with a fake sound, a seeded generator and its
+// highscore file in a folder of its own.
+class Form1Test : public ::testing::Test {
+ protected:
+  Form1Test() : form(sound, random, highscore::HighscoreFile(folder.filePath("P1.dat"))) {
+    form.SetQuitAction([this] { ++quits; });
+    form.Form_Load();
+  }
+
+  void ShowAndActivate() {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  int OccupiedFields() {
+    int occupied = 0;
+    for (int i = 0; i < game::kFieldCount; ++i) occupied += form.picP(i)->Picture() ? 1 : 0;
+    return occupied;
+  }
+
+  QTemporaryDir folder;
+  RecordingSound sound;
+  FixedRandom random;
+  Form1 form;
+  int quits = 0;
+};
+
+}  // namespace breliko::ui::testing
