@@ -20,8 +20,8 @@ WriteResult Failed(const QString& problem) { return {false, problem}; }
 
 QString LastSystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// Written is not yet on the disk: without fsync a power cut can leave the
-// renamed file empty.
+// Written is not yet on the disk: without fsync, a power cut soon after the
+// rename can leave the file empty.
 bool SyncToDisk(QFileDevice& file) { return file.flush() && ::fsync(file.handle()) == 0; }
 
 // The rename is itself a change of the folder, durable only once the folder

@@ -4,7 +4,6 @@
 // test, so that the tests say what the file holds in plain terms.
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QString>
 
