@@ -15,8 +15,7 @@ class DropTest : public GameTest {
 // --- The move ---------------------------------------------------------------
 
 TEST_F(DropTest, AMoveCarriesPictureAndTagAndLeavesTheSourceDraggable) {
-  Lay({"R . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Lay({"R . . . . . . . ."});
   ScriptQuietTurn({{kBlue, 70}, {kGreen, 71}, {kCyan, 72}});
   game.picP_DragDrop(40, 0);
 
@@ -42,8 +41,7 @@ TEST_F(DropTest, DropsThatMoveNothingStillBringThreeNewFields) {
                         Case{"from an empty ex-source", 40, 4}}) {
     SCOPED_TRACE(c.name);
     game.cmdSpielAbbrechen_Click();
-    Lay({"R B X F . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-         ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+    Lay({"R B X F . . . . ."});
     game.SetField(4, Field{kNoPicture, "0", 1, true});
     ScriptQuietTurn({{kYellow, 70}, {kGreen, 71}, {kCyan, 72}});
     game.picP_DragDrop(c.target, c.source);
@@ -58,8 +56,7 @@ TEST_F(DropTest, DropsThatMoveNothingStillBringThreeNewFields) {
 }
 
 TEST_F(DropTest, AFlamingFieldCanBeDraggedAndStillBurnsOut) {
-  Lay({"F . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Lay({"F . . . . . . . ."});
   ScriptQuietTurn({{kYellow, 70}, {kGreen, 71}, {kCyan, 72}});
   game.picP_DragDrop(40, 0);
   EXPECT_EQ(game.picP(40).Picture, kFlames);
@@ -72,13 +69,11 @@ TEST_F(DropTest, AFlamingFieldCanBeDraggedAndStillBurnsOut) {
 
 TEST_F(DropTest, AMoveCompletingColumnAndRowDissolvesOnlyTheColumn) {
   Lay({". . . R . . . . .", ". . . R . . . . .", "R R R . R . . . .", ". . . R . . . . .",
-       ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       "R . . . . . . . ."});
+                  ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  "R . . . . . . . ."});
   game.picP_DragDrop(21, 72);  // no draws scripted: no new fields may come
   EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."})));
+                           {". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . ."})));
   EXPECT_EQ(game.Punkte(), 4);
   EXPECT_EQ(host.shownScore, 4);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound3.wav/1"));
@@ -88,8 +83,7 @@ TEST_F(DropTest, AMoveCompletingColumnAndRowDissolvesOnlyTheColumn) {
 TEST_F(DropTest, TwoStripesInTheFirstSeriesDissolveOneAtATime) {
   // A complete column and a complete row without a common field.
   Lay({"G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .",
-       "G . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M M",
-       ". . . . . . . . ."});
+                  "G . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M M"});
   game.picP_DragDrop(80, 80);
   EXPECT_TRUE(game.picP(0).IsEmpty());
   EXPECT_EQ(game.picP(68).Picture, kMagenta) << "the row waits for a later series";
@@ -99,22 +93,21 @@ TEST_F(DropTest, TwoStripesInTheFirstSeriesDissolveOneAtATime) {
 TEST_F(DropTest, TheSecondSeriesDissolvesEveryKindOnce) {
   // New fields complete a column and a row (and nothing of the first series).
   Lay({"G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M .",
-       ". . . . . . . . ."});
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M ."});
   ScriptQuietTurn({{kGreen, 36}, {kMagenta, 71}, {kBlue, 80}});
   game.picP_DragDrop(0, 0);
   EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . B"})));
+                           {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  ". . . . . . . . B"})));
   EXPECT_EQ(game.Punkte(), 8);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1", "sounds/sound3.wav/1"));
 }
 
 TEST_F(DropTest, SquaresInBothHalvesDissolveTheUpperOneFirst) {
   Lay({"Y Y Y . . . . . .", "Y Y Y . . . . . .", "Y Y Y . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . C C C", ". . . . . . C C C",
-       ". . . . . . C C C"});
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . C C C", ". . . . . . C C C",
+                  ". . . . . . C C C"});
   random.Script({DissolvedColourDraw(kRed)});
   game.picP_DragDrop(40, 40);
   EXPECT_TRUE(game.picP(0).IsEmpty());
@@ -125,13 +118,11 @@ TEST_F(DropTest, SquaresInBothHalvesDissolveTheUpperOneFirst) {
 
 TEST_F(DropTest, ARowBeatsTheSquareItShares) {
   Lay({"R R . R R . . . .", "R R R . . . . . .", "R R R . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       "R . . . . . . . ."});
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  "R . . . . . . . ."});
   game.picP_DragDrop(2, 72);
   EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", "R R R . . . . . .", "R R R . . . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                            ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."})));
+                           {". . . . . . . . .", "R R R . . . . . .", "R R R . . . . . ."})));
   EXPECT_EQ(game.Punkte(), 4);
 }
 
@@ -139,8 +130,8 @@ TEST_F(DropTest, ARowBeatsTheSquareItShares) {
 
 TEST_F(DropTest, ASquareDisablesTheBoardWhileCreditedAndSetsOneColourOnFire) {
   Lay({"B B B . . . . . .", "B B B . . . . . .", "B B . . . . . . .", ". . . . . . . . .",
-       ". . . . R . . . .", ". . . . . . . . .", ". . . . . . . R .", ". . . . . . . . .",
-       ". . . . . . . . B"});
+                  ". . . . R . . . .", ". . . . . . . . .", ". . . . . . . R .", ". . . . . . . . .",
+                  ". . . . . . . . B"});
   bool boardDisabledInTree = false;
   host.onTree = [&] {
     boardDisabledInTree = std::none_of(game.picP().begin(), game.picP().end(), [](const Field& f) { return f.Enabled; });
@@ -171,8 +162,8 @@ TEST_F(DropTest, ATickInsideTheTreeEmptiesTheFlamesBeforeTheLaterStepsOfTheDrop)
   // The new field at 36 completes column 0 in the second series; the tree of
   // that stripe lets the pending tick run, so the blocker can land on 80.
   Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . F"});
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  ". . . . . . . . F"});
   host.onTree = [&] { game.tmrTimer_Timer(); };
   random.Script({ColourDraw(kRed), PositionDraw(36), ColourDraw(kBlue), PositionDraw(50), ColourDraw(kGreen),
                  PositionDraw(60), kNoChanceDissolution, DissolvedColourDraw(0), kBlockerComes, PositionDraw(80)});
@@ -188,9 +179,7 @@ TEST_F(DropTest, ATickInsideTheTreeEmptiesTheFlamesBeforeTheLaterStepsOfTheDrop)
 // --- Chances ----------------------------------------------------------------
 
 TEST_F(DropTest, TheChanceDissolutionMarksOneColourAndDrawsItEitherWay) {
-  Lay({"O O . . . . . . .", "J . . . . . . . .", "X . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . ."});
+  Lay({"O O . . . . . . .", "J . . . . . . . .", "X . . . . . . . ."});
   random.Script({kNoChanceDissolution, DissolvedColourDraw(kOrange)});
   game.ZufallsAufloesung();
   EXPECT_EQ(game.picP(0).Picture, kOrange);
@@ -206,9 +195,7 @@ TEST_F(DropTest, TheChanceDissolutionMarksOneColourAndDrawsItEitherWay) {
 }
 
 TEST_F(DropTest, TwoDissolutionsBeforeOneTickBurnTheirUnion) {
-  Lay({"O O . . . . . . .", "J . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . ."});
+  Lay({"O O . . . . . . .", "J . . . . . . . ."});
   random.Script({DissolvedColourDraw(kOrange), DissolvedColourDraw(kJoker)});
   game.FarbeAufloesen();
   game.FarbeAufloesen();
@@ -219,9 +206,7 @@ TEST_F(DropTest, TwoDissolutionsBeforeOneTickBurnTheirUnion) {
 }
 
 TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
-  Lay({"R B . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . ."});
+  Lay({"R B . . . . . . ."});
   random.Script({kNoBlocker, PositionDraw(5)});
   game.FeldSperren();
   EXPECT_EQ(Occupied(), 2);
@@ -235,8 +220,8 @@ TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
 TEST_F(DropTest, NoSoundsPlayWhileSoundIsOff) {
   game.SetTonAn(false);
   Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       "R . . . . . . . ."});
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  "R . . . . . . . ."});
   game.picP_DragDrop(36, 72);
   EXPECT_EQ(game.Punkte(), 4);
   EXPECT_EQ(host.trees, 1);
@@ -245,10 +230,9 @@ TEST_F(DropTest, NoSoundsPlayWhileSoundIsOff) {
 
 // --- Full board and the end of the game -------------------------------------
 
-const std::vector<std::string> kAlmostFull = {
-    "R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B", "M R O Y G C B M R",
-    "O Y G C B M R O Y", "G C B M R O Y G C", "B M R O Y G C B M", "R O Y G C B M R O",
-    "Y G C B M R O . ."};
+const std::vector<std::string> kAlmostFull = {"R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B", "M R O Y G C B M R",
+                  "O Y G C B M R O Y", "G C B M R O Y G C", "B M R O Y G C B M", "R O Y G C B M R O",
+                  "Y G C B M R O . ."};
 
 TEST_F(DropTest, TwoEmptyFieldsLeftEndTheGameInsideTheNewFields) {
   Lay(kAlmostFull);
@@ -290,8 +274,7 @@ TEST_F(DropTest, TheNameIsAskedOnlyForAScoreAboveTheThreshold) {
     game.cmdSpielAbbrechen_Click();
     game.SetHighscoreGrenze(threshold);
     Lay({"J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .",
-         "J . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-         ". . . . . . . . ."});
+                  "J . . . . . . . ."});
     game.Spalten();
     ASSERT_EQ(game.Punkte(), 4);
     Lay(kAlmostFull);
@@ -330,9 +313,8 @@ TEST_F(DropTest, FlamesCountAsOccupiedOnAFullBoard) {
 }
 
 TEST_F(DropTest, TheScoreStopsAt32767) {
-  const std::vector<std::string> column = {"J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .",
-                                           "J . . . . . . . .", "J . . . . . . . .", ". . . . . . . . .",
-                                           ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
+  const std::vector<std::string> column = {"J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .",
+                  "J . . . . . . . ."};
   for (int stripe = 0; stripe < 8191; ++stripe) {
     Lay(column);
     game.Spalten();

@@ -88,7 +88,8 @@ class FakeHost : public GameHost {
   std::vector<int> entries;
 };
 
-// Lays out a board from nine lines of nine symbols, separated by blanks:
+// Lays out a board from lines of nine symbols, separated by blanks, one line
+// a row from the top; rows left out are empty:
 //   . empty   R O Y G C B M colours   J joker   X blocker   F flames
 Board BoardFromPicture(const std::vector<std::string>& rows);
 // The board drawn the same way, for failure messages.

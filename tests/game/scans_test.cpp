@@ -25,36 +25,26 @@ TEST_P(ScanTest, DissolvesTheFirstMatchOnly) {
   EXPECT_EQ(game.Punkte(), c.points);
 }
 
-const Rows kEmpty = {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                     ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                     ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
+const Rows kEmpty = {};
 
 INSTANTIATE_TEST_SUITE_P(
     Stripes, ScanTest,
     ::testing::Values(
         ScanCase{"SixInAColumnLoseTheTopFive", &Game::Spalten,
                  {"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
-                  "R . . . . . . . .", "R . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "R . . . . . . . .", "R . . . . . . . ."},
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", "R . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". . . . . . . . .", "R . . . . . . . ."},
                  4},
         ScanCase{"SixInARowLoseTheLeftFive", &Game::Zeilen,
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  "B B B B B B . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "B B B B B B . . ."},
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . B . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". . . . . B . . ."},
                  4},
         ScanCase{"JokersStandInForTheColour", &Game::Zeilen,
-                 {"G G J G G . . . .", "R J J J J . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
-                 {". . . . . . . . .", "R J J J J . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                 {"G G J G G . . . .", "R J J J J . . . ."},
+                 {". . . . . . . . .", "R J J J J . . . ."},
                  4},
         ScanCase{"FiveJokersAreAStripe", &Game::Zeilen,
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
@@ -63,40 +53,30 @@ INSTANTIATE_TEST_SUITE_P(
                  kEmpty, 4},
         ScanCase{"MixturesGapsAndBlockersNeverDissolve", &Game::Zeilen,
                  {"R R R R O . . . .", "R R R R . R . . .", "R R R R X . . . .", "R R O O J . . . .",
-                  "R R R R F . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "R R R R F . . . ."},
                  {"R R R R O . . . .", "R R R R . R . . .", "R R R R X . . . .", "R R O O J . . . .",
-                  "R R R R F . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "R R R R F . . . ."},
                  0},
         ScanCase{"LowerNumberedColumnFirst", &Game::Spalten,
                  {". Y . . . . . . C", ". Y . . . . . . C", ". Y . . . . . . C", ". Y . . . . . . C",
-                  ". Y . . . . . . C", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". Y . . . . . . C"},
                  {". . . . . . . . C", ". . . . . . . . C", ". . . . . . . . C", ". . . . . . . . C",
-                  ". . . . . . . . C", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". . . . . . . . C"},
                  4},
         ScanCase{"DownRightBeforeDownLeft", &Game::Diagonalen,
                  {"M . . . O . . . .", ". M . O . . . . .", ". . J . . . . . .", ". O . M . . . . .",
-                  "O . . . M . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "O . . . M . . . ."},
                  {". . . . O . . . .", ". . . O . . . . .", ". . . . . . . . .", ". O . . . . . . .",
-                  "O . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "O . . . . . . . ."},
                  4},
         ScanCase{"DownLeftFromFieldFour", &Game::Diagonalen,
                  {". . . . O . . . .", ". . . O . . . . .", ". . O . . . . . .", ". O . . . . . . .",
-                  "O . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "O . . . . . . . ."},
                  kEmpty, 4},
         ScanCase{"ColumnBeforeCrossingRow", &Game::Spalten,
                  {". . . R . . . . .", ". . . R . . . . .", "R R R R R . . . .", ". . . R . . . . .",
-                  ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
-                 {". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". . . R . . . . ."},
+                 {". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . ."},
                  4}),
     [](const auto& info) { return info.param.name; });
 
@@ -104,9 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
     Squares, ScanTest,
     ::testing::Values(
         ScanCase{"NineGreensTopLeft", &Game::QuadrateOben,
-                 {"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                 {"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . ."},
                  kEmpty, 17},
         ScanCase{"BottomRightOnlyForTheLowerScan", &Game::QuadrateOben,
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
@@ -122,33 +100,21 @@ INSTANTIATE_TEST_SUITE_P(
                   ". . . . . . C C C"},
                  kEmpty, 17},
         ScanCase{"WideBlockLeavesItsRightColumn", &Game::QuadrateOben,
-                 {"R R R R . . . . .", "R R R R . . . . .", "R R R R . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
-                 {". . . R . . . . .", ". . . R . . . . .", ". . . R . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                 {"R R R R . . . . .", "R R R R . . . . .", "R R R R . . . . ."},
+                 {". . . R . . . . .", ". . . R . . . . .", ". . . R . . . . ."},
                  17},
         ScanCase{"TallBlockLeavesItsBottomRow", &Game::QuadrateOben,
                  {". . . . . . . . .", ". . . . . . . . .", "R R R . . . . . .", "R R R . . . . . .",
-                  "R R R . . . . . .", "R R R . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  "R R R . . . . . .", "R R R . . . . . ."},
                  {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", "R R R . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                  ". . . . . . . . .", "R R R . . . . . ."},
                  17},
         ScanCase{"OneFlawSpoilsASquare", &Game::QuadrateOben,
-                 {"R R R . Y Y Y . .", "R X R . Y . Y . .", "R R R . Y Y O . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
-                 {"R R R . Y Y Y . .", "R X R . Y . Y . .", "R R R . Y Y O . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                 {"R R R . Y Y Y . .", "R X R . Y . Y . .", "R R R . Y Y O . ."},
+                 {"R R R . Y Y Y . .", "R X R . Y . Y . .", "R R R . Y Y O . ."},
                  0},
         ScanCase{"NineJokers", &Game::QuadrateOben,
-                 {"J J J . . . . . .", "J J J . . . . . .", "J J J . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . ."},
+                 {"J J J . . . . . .", "J J J . . . . . .", "J J J . . . . . ."},
                  kEmpty, 17}),
     [](const auto& info) { return info.param.name; });
 
@@ -177,18 +143,15 @@ TEST(ScanOrderTest, StripesAndSquaresEmptyTheirFieldsInTheirFixedOrder) {
   OrderHost host;
   ScriptedRandom random;
   Game game(host, random);
-  const Board column = BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", ". . . R . . . . .",
-                                         ". . . R . . . . .", ". . . R . . . . .", ". . . R . . . . .",
-                                         ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  const Board column = BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", ". . . R . . . . .", ". . . R . . . . .",
+                  ". . . R . . . . .", ". . . R . . . . .", ". . . R . . . . ."});
   for (int i = 0; i < kFieldCount; ++i) game.SetField(i, column[i]);
   host.Watch(game);
   game.Spalten();
   EXPECT_EQ(host.emptied, (std::vector<int>{21, 30, 39, 48, 57}));
   EXPECT_TRUE(game.SpaltenGefunden());
 
-  const Board square = BoardFromPicture({"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . .",
-                                         ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                                         ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  const Board square = BoardFromPicture({"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . ."});
   for (int i = 0; i < kFieldCount; ++i) game.SetField(i, square[i]);
   host.emptied.clear();
   host.Watch(game);

@@ -47,15 +47,9 @@ TEST_F(GameTest, StartOccupiesThreeDistinctDraggableFieldsDrawingColourBeforePos
 }
 
 TEST_F(GameTest, CancelRestoresTheEmptyEnabledBoardFromAnEndedGame) {
-  Lay({"R O Y G C B M J X",
-       "R O Y G C B M J X",
-       "F O Y G C B M J X",
-       "R O Y G C B M J X",
-       "R O Y G C B M J X",
-       "G O Y G C B M J X",
-       "R O Y G C B M J X",
-       "R O Y G C B M J X",
-       "R O Y G C B M J X"});
+  Lay({"R O Y G C B M J X", "R O Y G C B M J X", "F O Y G C B M J X", "R O Y G C B M J X",
+                  "R O Y G C B M J X", "G O Y G C B M J X", "R O Y G C B M J X", "R O Y G C B M J X",
+                  "R O Y G C B M J X"});
   for (int i = 0; i < kFieldCount; ++i) {
     Field field = game.picP(i);
     field.Enabled = false;
@@ -80,8 +74,7 @@ TEST_F(GameTest, CancelRestoresTheEmptyEnabledBoardFromAnEndedGame) {
 }
 
 TEST_F(GameTest, CancelWhileFlamesBurnLeavesTheTickOnlyTheColours) {
-  Lay({"F F . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Lay({"F F . . . . . . ."});
   game.cmdSpielAbbrechen_Click();
   EXPECT_EQ(Occupied(), 0);
   game.tmrTimer_Timer();
