@@ -6,9 +6,6 @@
 #include "ui/base_colour.h"
 #include "ui/field_box.h"
 #include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
 #include "ui/highscore_windows.h"
 
 namespace breliko::ui {

@@ -6,14 +6,14 @@
 #include <QPointer>
 
 #include "highscore/highscore_file.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
 
 class QWidget;
 
 namespace breliko::ui {
 
-class Form2;
-class Form3;
-class Form4;
 
 // The three highscore windows as the main window uses them. Creating this
 // loads them without showing them: each is centred on the screen and gets
