@@ -14,7 +14,6 @@ class QWidget;
 
 namespace breliko::ui {
 
-
 // The three highscore windows as the main window uses them. Creating this
 // loads them without showing them: each is centred on the screen and gets
 // its box, list first, then name entry, then confirmation.
