@@ -39,7 +39,6 @@ void Game::FarbeMarkieren(int colour) {
   // Fields still burning from an earlier dissolution keep their flames.
   for (int i = 0; i < kFieldCount; ++i) {
     if (board_[i].Tag != kMarkedTag) continue;
-    board_[i].Picture = kNoPicture;
     board_[i].Picture = kFlames;
     FeldGeaendert(i);
   }

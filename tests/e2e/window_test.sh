@@ -26,19 +26,30 @@ for tool in Xvfb xdotool import od; do
 done
 
 readonly screen_width=1024 screen_height=768
-readonly window_width=800 window_height=600
+readonly window_width=800
 readonly base_colour="230 255 230"   # empty fields at start-up
 readonly window_colour="0 128 0"      # window background before any flash
+readonly flash_colour="240 240 70"    # window during a colour dissolution
+readonly dissolved_colour="0 127 0"   # window after the first dissolution
 
 workdir=$(mktemp -d "${TMPDIR:-/tmp}/breliko-e2e.XXXXXX")
 xvfb_pid=""
 app_pid=""
 failures=0
 
+# Asks a process to end, and forces it after two seconds.
+stop_process() {
+  kill "$1" 2>/dev/null || return 0
+  for _ in $(seq 20); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill -KILL "$1" 2>/dev/null
+}
+
 cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
+  [[ -n "$app_pid" ]] && stop_process "$app_pid"
+  [[ -n "$xvfb_pid" ]] && stop_process "$xvfb_pid"
   rm -rf "$workdir"
 }
 trap cleanup EXIT
@@ -69,7 +80,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [[ -s "$workdir/display" ]] || give_up "Xvfb did not start: $(cat "$workdir/xvfb.log")"
-export DISPLAY=":$(head -n1 "$workdir/display")"
+DISPLAY=":$(head -n1 "$workdir/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$workdir/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -81,15 +93,24 @@ ln -s "$sounds" "$workdir/run/sounds"
 (cd "$workdir/run" && exec "$program") >"$workdir/program.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 15 xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev/null | head -n1)
-[[ -n "$window" ]] || give_up "the main window did not appear within 15 s"
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev/null | head -n1)
+if [[ -z "$window" ]]; then
+  if kill -0 "$app_pid" 2>/dev/null; then
+    echo "the program runs; its X windows, mapped or not: $(xdotool search --pid "$app_pid" 2>&1 | xargs)"
+  else
+    echo "the program has ended"
+  fi
+  give_up "the main window did not appear within 30 s"
+fi
 
+X="" Y="" WIDTH="" HEIGHT=""
 eval "$(timeout 5 xdotool getwindowgeometry --shell "$window")"
 if [[ "$X,$Y,$WIDTH,$HEIGHT" == "112,84,800,600" ]]; then
   pass "window centred at (112, 84), 800 x 600"
 else
   fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected (112, 84), 800 x 600"
 fi
+[[ "$X$Y" =~ ^[0-9-]+$ ]] || give_up "could not read the window's position"
 window_x=$X
 window_y=$Y
 
@@ -111,20 +132,32 @@ take_screenshot() {
 
 # "R G B" of the window pixel (x, y) in the last screenshot.
 pixel() {
-  local offset=$((((window_y + $2) * screen_width + window_x + $1) * 3))
-  echo $(od -An -tu1 -j "$offset" -N3 "$shot")
+  local offset=$((((window_y + $2) * screen_width + window_x + $1) * 3)) r g b
+  read -r r g b < <(od -An -tu1 -j "$offset" -N3 "$shot")
+  echo "$r $g $b"
 }
 
 field_centre_x() { echo $((37 + 63 * ($1 % 9) + 31)); }
 field_centre_y() { echo $((17 + 63 * ($1 / 9) + 31)); }
 field_centre() { pixel "$(field_centre_x "$1")" "$(field_centre_y "$1")"; }
 
+# "R G B" of the centres of all 81 fields, one line each, field 0 first.
+# One od call reads a whole pixel row of the window across nine centres.
+field_centres() {
+  local row columns
+  columns=$(for c in $(seq 0 8); do echo -n "$(field_centre_x "$c") "; done)
+  for row in $(seq 0 8); do
+    od -An -tu1 -v -w3 -N $((window_width * 3)) \
+      -j $((((window_y + $(field_centre_y $((9 * row)))) * screen_width + window_x) * 3)) "$shot" |
+      awk -v columns="$columns" '
+        BEGIN { n = split(columns, x, " "); for (i = 1; i <= n; i++) wanted[x[i] + 1] = 1 }
+        NR in wanted { print $1, $2, $3 }'
+  done
+}
+
 # The fields whose centre shows a tile rather than the base colour.
 occupied_fields() {
-  local i
-  for i in $(seq 0 80); do
-    [[ "$(field_centre "$i")" != "$base_colour" ]] && echo "$i"
-  done
+  field_centres | awk -v base="$base_colour" '$0 != base { print NR - 1 }'
 }
 
 count_occupied() { occupied_fields | wc -l; }
@@ -132,14 +165,25 @@ count_occupied() { occupied_fields | wc -l; }
 # Screenshots until the number of occupied fields satisfies the test
 # expression given ("-eq 3", "-ge 6"), for at most five seconds.
 wait_for_occupied() {
-  local count
-  for _ in $(seq 25); do
+  local deadline=$((SECONDS + 5))
+  while true; do
     take_screenshot
-    count=$(count_occupied)
-    test "$count" "$@" && return 0
+    test "$(count_occupied)" "$@" && return 0
+    ((SECONDS < deadline)) || return 1
     sleep 0.2
   done
-  return 1
+}
+
+# Screenshots until the window pixel (x, y) shows the colour given, for at
+# most five seconds: the window may be mapped before it is first painted.
+wait_for_pixel() {
+  local deadline=$((SECONDS + 5))
+  while true; do
+    take_screenshot
+    [[ "$(pixel "$1" "$2")" == "$3" ]] && return 0
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
 }
 
 expect_pixel() {
@@ -192,7 +236,7 @@ farthest_empty_field() {
 
 # --- the empty window --------------------------------------------------------
 park_pointer
-take_screenshot
+wait_for_pixel 799 599 "0 5 0" || echo "note: the window's last frame corner is not painted yet"
 # The frame's corners show whichever of the crossing lines is drawn last:
 # the left edge over the bottom line, the right edge over the top line.
 expect_pixel "frame, top left" 0 0 "0 245 0"
@@ -210,7 +254,11 @@ expect_pixel "last pixel of field 80" 602 582 "$base_colour"
 expect_pixel "right of field 80" 603 582 "$window_colour"
 expect_pixel "below field 80" 602 583 "$window_colour"
 count=$(count_occupied)
-((count == 0)) && pass "the board starts empty" || fail "$count fields occupied before any game"
+if ((count == 0)); then
+  pass "the board starts empty"
+else
+  fail "$count fields occupied before any game"
+fi
 
 # --- start, drag, cancel -----------------------------------------------------
 # A chance colour dissolution after the drop (about one drop in seventy)
@@ -218,6 +266,11 @@ count=$(count_occupied)
 # nothing about the move, so a fresh game is started for another try.
 moved=false
 for attempt in 1 2 3; do
+  # The start button, and with it Alt+L, is hidden while a game runs.
+  if ((attempt > 1)); then
+    press_keys alt+p
+    wait_for_occupied -eq 0 || fail "Alt+P did not empty the board for another try"
+  fi
   press_keys alt+l
   if ! wait_for_occupied -eq 3; then
     fail "Alt+L: $(count_occupied) fields occupied after the start, expected 3"
@@ -237,10 +290,18 @@ for attempt in 1 2 3; do
   # Past the 400 ms after which a colour dissolution would have ended.
   sleep 0.8
   take_screenshot
+  if [[ "$(pixel 20 300)" == "$flash_colour" ]]; then
+    wait_for_pixel 20 300 "$dissolved_colour"
+  fi
 
-  if [[ "$(pixel 20 300)" != "$background_before" ]]; then
+  background_after=$(pixel 20 300)
+  if [[ "$background_after" == "$dissolved_colour" && "$background_before" != "$dissolved_colour" ]]; then
     echo "note: a chance colour dissolution followed the drop; starting again"
     continue
+  fi
+  if [[ "$background_after" != "$background_before" ]]; then
+    fail "the window background turned RGB($background_after) after the drop"
+    break
   fi
   moved=true
 
@@ -256,7 +317,7 @@ for attempt in 1 2 3; do
   done
   # Six tiles: the three moved or kept, plus three new ones. A blocker, put
   # down by chance after some drops, makes seven. Three tiles can never
-  # complete a stripe or square, so nothing dissolves.
+  # complete a stripe or square, so the move itself dissolves nothing.
   count=$(count_occupied)
   if ((count == 6 || count == 7)); then
     pass "after the drop $count fields are occupied (3 + 3 new, 7 with a blocker)"
@@ -293,8 +354,11 @@ else
   wait "$app_pid"
   status=$?
   app_pid=""
-  ((status == 0)) && pass "Alt+F ends the program with status 0" ||
+  if ((status == 0)); then
+    pass "Alt+F ends the program with status 0"
+  else
     fail "Alt+F: the program ended with status $status"
+  fi
 fi
 
 if ((failures > 0)); then
