@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "ui/button_style.h"
 #include "ui/drag_outline.h"
 #include "ui/field_box.h"
 #include "ui/field_images.h"
@@ -22,14 +23,6 @@ namespace breliko::ui {
 using namespace form1;
 
 namespace {
-
-// A raised face of one flat colour, the caption drawn on it.
-const char* const kButtonStyle =
-    "QPushButton { background-color: rgb(185,255,185); color: black; padding: 0px;"
-    " border-style: solid; border-width: 2px;"
-    " border-color: rgb(240,255,240) rgb(70,120,70) rgb(70,120,70) rgb(240,255,240); }"
-    "QPushButton:pressed { border-color: rgb(70,120,70) rgb(240,255,240) rgb(240,255,240) rgb(70,120,70); }"
-    "QPushButton:focus { outline: none; }";
 
 void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
   QPalette palette = widget->palette();
@@ -153,7 +146,7 @@ void Form1::CreateButtons() {
     button->setObjectName(kButtons[b].name);
     button->setGeometry(kButtons[b].rect);
     button->setFont(SudEuroFont(kSmallPx));
-    button->setStyleSheet(kButtonStyle);
+    button->setStyleSheet(RaisedButtonStyle(kButtonFace));
     button->setAutoDefault(false);
     buttons_[b] = button;
   }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/button_style.h"
 #include "ui/fonts.h"
 #include "ui/highscore_dialog.h"
 
@@ -34,9 +35,8 @@ QPushButton* MakeGreenButton(QWidget* parent, const QRect& rect, const QString& 
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(rect);
   button->setFont(font);
-  QPalette palette = button->palette();
-  palette.setColor(QPalette::Button, HighscoreDialog::kHintergrund);
-  button->setPalette(palette);
+  button->setStyleSheet(RaisedButtonStyle(HighscoreDialog::kHintergrund));
+  button->setAutoDefault(false);
   return button;
 }
 
