@@ -27,20 +27,10 @@ class SilentHost : public GameHost {
   void RequestHighscoreEntry(int) override {}
 };
 
-class SeededRandom : public RandomSource {
- public:
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void Reseed() override { engine_.seed(++seed_); }
-
- private:
-  std::uint64_t seed_ = 1;
-  std::mt19937_64 engine_{1};
-};
-
 // Drops of random fields onto random places, games restarted as they end.
 void BM_Drop(benchmark::State& state) {
   SilentHost host;
-  SeededRandom random;
+  SeededRandomSource random(1);
   Game game(host, random);
   std::mt19937 player(7);
   std::uniform_int_distribution<int> field(0, kFieldCount - 1);
@@ -61,7 +51,7 @@ BENCHMARK(BM_Drop);
 // The five scans on a board full of colours that form nothing.
 void BM_ScanSeriesOnCrowdedBoard(benchmark::State& state) {
   SilentHost host;
-  SeededRandom random;
+  SeededRandomSource random(1);
   Game game(host, random);
   for (int i = 0; i < kFieldCount; ++i) {
     const int row = i / kColumns;

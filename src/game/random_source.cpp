@@ -4,12 +4,18 @@
 
 namespace breliko::game {
 
+namespace {
+
+// The top 53 bits make a double in [0, 1) that can never round up to 1.
+double UnitInterval(std::mt19937_64& engine) { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
+
+}  // namespace
+
 ClockRandomSource::ClockRandomSource() { Reseed(); }
 
-double ClockRandomSource::Next() {
-  // The top 53 bits make a double in [0, 1) that can never round up to 1.
-  return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
-}
+double ClockRandomSource::Next() { return UnitInterval(engine_); }
+
+double SeededRandomSource::Next() { return UnitInterval(engine_); }
 
 void ClockRandomSource::Reseed() {
   const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();

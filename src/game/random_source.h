@@ -31,4 +31,17 @@ class ClockRandomSource final : public RandomSource {
   std::uint64_t reseeds_ = 0;
 };
 
+// A generator with a fixed seed, for games that must come out the same in
+// every run: benchmarks and tests. A reseed moves on to the next seed.
+class SeededRandomSource final : public RandomSource {
+ public:
+  explicit SeededRandomSource(std::uint64_t seed) : seed_(seed), engine_(seed) {}
+  double Next() override;
+  void Reseed() override { engine_.seed(++seed_); }
+
+ private:
+  std::uint64_t seed_;
+  std::mt19937_64 engine_;
+};
+
 }  // namespace breliko::game

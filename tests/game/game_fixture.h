@@ -27,18 +27,7 @@ class ScriptedRandom : public RandomSource {
   std::deque<double> values_;
 };
 
-// A generator with a fixed seed, for frequencies and long games that must
-// come out the same in every run. A reseed moves on to the next fixed seed.
-class SeededRandom : public RandomSource {
- public:
-  explicit SeededRandom(std::uint64_t seed) : seed_(seed), engine_(seed) {}
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void Reseed() override { engine_.seed(++seed_); }
-
- private:
-  std::uint64_t seed_;
-  std::mt19937_64 engine_;
-};
+using SeededRandom = SeededRandomSource;
 
 // A uniform number that the colour draw turns into `colour` (0..7), and
 // one that the position draw turns into `index`.

@@ -5,7 +5,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -21,16 +20,6 @@ class RecordingSound : public SoundOutput {
     played.push_back(file + "/" + std::to_string(flags));
   }
   std::vector<std::string> played;
-};
-
-class FixedRandom : public game::RandomSource {
- public:
-  double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  void Reseed() override { engine_.seed(++seed_); }
-
- private:
-  std::uint64_t seed_ = 3;
-  std::mt19937_64 engine_{3};
 };
 
 // A loaded main window with a fake sound, a seeded generator and its
@@ -57,7 +46,7 @@ class Form1Test : public ::testing::Test {
 
   QTemporaryDir folder;
   RecordingSound sound;
-  FixedRandom random;
+  game::SeededRandomSource random{3};
   Form1 form;
   int quits = 0;
 };
