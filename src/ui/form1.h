@@ -89,6 +89,9 @@ class Form1 : public QWidget, public game::GameHost {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Closed by the desktop (the window has no close box of its own), the
+  // program ends as by its quit button instead of running on unseen.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateBoard();

@@ -1,5 +1,6 @@
 // The small commands of the main window: sound, base colour, panels,
 // highscore and quit.
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -49,6 +50,11 @@ void Form1::cmdHighscoreErneuern_Click() { highscore_->cmdHighscoreErneuern_Clic
 
 void Form1::cmdProgrammBeenden_Click() {
   hide();
+  if (quit_) quit_();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
   if (quit_) quit_();
 }
 

@@ -44,6 +44,12 @@ TEST_F(Form1Test, AltFEndsTheProgram) {
   EXPECT_EQ(quits, 1);
 }
 
+TEST_F(Form1Test, ClosingTheWindowFromOutsideEndsTheProgramToo) {
+  form.show();
+  form.close();
+  EXPECT_EQ(quits, 1);
+}
+
 TEST_F(Form1Test, TheSoundSwitchNamesWhatTheNextClickDoes) {
   QPushButton* toggle = form.button(kTonEinschaltenAusschalten);
   EXPECT_EQ(toggle->text(), "&malkonekti sonon");
