@@ -69,7 +69,7 @@ void HighscoreFile::CreateIfMissing() const {
 }
 
 void ReportOnConsole(const QString& line) {
-  std::fprintf(stderr, "BRELIKO: %s\n", line.toLocal8Bit().constData());
+  std::fprintf(stderr, "breliko: %s\n", line.toLocal8Bit().constData());
   std::fflush(stderr);
 }
 

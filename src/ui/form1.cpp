@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextBlockFormat>
@@ -17,6 +18,7 @@
 #include "ui/highscore_windows.h"
 #include "ui/panel_texts.h"
 #include "ui/tree_canvas.h"
+#include "ui/widget_colours.h"
 
 namespace breliko::ui {
 
@@ -25,14 +27,8 @@ using namespace form1;
 namespace {
 
 void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
-  QPalette palette = widget->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Window, background);
-    palette.setColor(group, QPalette::Base, background);
-    palette.setColor(group, QPalette::WindowText, text);
-    palette.setColor(group, QPalette::Text, text);
-  }
-  widget->setPalette(palette);
+  for (auto role : {QPalette::Window, QPalette::Base}) SetPaletteColour(widget, role, background);
+  for (auto role : {QPalette::WindowText, QPalette::Text}) SetPaletteColour(widget, role, text);
   widget->setAutoFillBackground(true);
 }
 
@@ -176,9 +172,9 @@ void Form1::CreatePanels() {
       MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void Form1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, drawing_);
+  painter.drawImage(event->rect(), drawing_, event->rect());
 }
 
 }  // namespace breliko::ui

@@ -99,7 +99,6 @@ class Form1 : public QWidget, public game::GameHost {
   void CreateButtons();
   void CreatePanels();
   void SetBaseColour(const QColor& colour);
-  void CentreOnScreen();
 
   // Dragging a field: pressed on one field, released over another.
   void BeginDrag(int source, QPoint globalPosition);

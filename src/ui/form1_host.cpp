@@ -1,19 +1,19 @@
 // What the game asks of the main window.
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 
+#include "ui/centring.h"
 #include "ui/field_box.h"
 #include "ui/field_images.h"
 #include "ui/form1.h"
 #include "ui/highscore_windows.h"
 #include "ui/sound_output.h"
 #include "ui/tree_canvas.h"
+#include "ui/widget_colours.h"
 #include "ui/window_frame.h"
 #include "game/sounds.h"
 
@@ -45,11 +45,7 @@ void Form1::RahmenZeichnen() {
 void Form1::SetWindowColour(game::Rgb colour) {
   backColor_ = QColor(colour.r, colour.g, colour.b);
   drawing_.fill(backColor_);
-  QPalette palette = lblBreliko_->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Window, backColor_);
-  }
-  lblBreliko_->setPalette(palette);
+  SetPaletteColour(lblBreliko_, QPalette::Window, backColor_);
   update();
 }
 
@@ -76,30 +72,14 @@ void Form1::SetStartButtonVisible(bool visible) {
 
 void Form1::PrepareWindow() {
   SetBaseColour(kStartBaseColour);
-  QPalette palette = lblBreliko_->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::WindowText, kStartBaseColour);
-  }
-  lblBreliko_->setPalette(palette);
+  SetPaletteColour(lblBreliko_, QPalette::WindowText, kStartBaseColour);
   picCanvas_->SetBackColor(kStartBaseColour);
   RahmenZeichnen();
-  CentreOnScreen();
+  CentreOnScreen(*this);
 }
 
 void Form1::SetBaseColour(const QColor& colour) {
   for (FieldBox* field : picP_) field->SetBackColor(colour);
-}
-
-// Centred by the screen size alone, also on a screen smaller than the
-// window, which then hangs over the edges.
-void Form1::CentreOnScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  constexpr float kTwipsPerPixel = 15.0F;
-  const QSize screenSize = screen->geometry().size();
-  const float left = (screenSize.width() * kTwipsPerPixel - kWidth * kTwipsPerPixel) / 2.0F;
-  const float top = (screenSize.height() * kTwipsPerPixel - kHeight * kTwipsPerPixel) / 2.0F;
-  move(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel));
 }
 
 void Form1::LoadDialogs() {

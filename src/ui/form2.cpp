@@ -7,6 +7,7 @@
 #include "highscore/highscore_file.h"
 #include "ui/fonts.h"
 #include "ui/highscore_controls.h"
+#include "ui/widget_colours.h"
 
 namespace breliko::ui {
 
@@ -74,18 +75,14 @@ Form2::Form2(QWidget* parent) : HighscoreDialog(kGroesse, QStringLiteral("Highsc
   }
 
   cmdWeiter = MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SudEuroFont(kSmallPx));
-  QPalette rand = cmdWeiter->palette();
-  rand.setColor(QPalette::Window, kCmdWeiterRand);
-  cmdWeiter->setPalette(rand);
+  SetPaletteColour(cmdWeiter, QPalette::Window, kCmdWeiterRand);
   cmdWeiter->setAutoFillBackground(true);
   connect(cmdWeiter, &QPushButton::clicked, this, &Form2::cmdWeiter_Click);
 
   lblMeldung = new QLabel(this);
   lblMeldung->setGeometry(kLblMeldung);
   lblMeldung->setFont(SudEuroFont(kSmallPx));
-  QPalette meldung = lblMeldung->palette();
-  meldung.setColor(QPalette::WindowText, kMeldungFarbe);
-  lblMeldung->setPalette(meldung);
+  SetPaletteColour(lblMeldung, QPalette::WindowText, kMeldungFarbe);
   lblMeldung->setVisible(false);
 }
 
@@ -103,6 +100,18 @@ void Form2::SpeicherFehlerMelden(const QString& grund) {
   lblMeldung->setText(kSpeicherFehler);
   lblMeldung->setVisible(true);
   highscore::ReportOnConsole(kSpeicherFehler + QStringLiteral(" (") + grund + u')');
+}
+
+void Form2::NachDemSpeichernZeigen(const highscore::HighscoreFile& datei,
+                                   const highscore::WriteResult& ergebnis) {
+  if (ergebnis.ok) {
+    MeldungLoeschen();
+  } else {
+    // The list as it stands in the file, so that nothing lost looks saved.
+    ZeilenZeigen(datei.ReadList());
+    SpeicherFehlerMelden(datei.Path() + QStringLiteral(": ") + ergebnis.problem);
+  }
+  Anzeigen(cmdWeiter);
 }
 
 void Form2::MeldungLoeschen() {

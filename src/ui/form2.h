@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "highscore/highscore_file.h"
 #include "highscore/highscore_list.h"
 #include "ui/highscore_dialog.h"
 
@@ -36,6 +37,10 @@ class Form2 : public HighscoreDialog {
   // A save failed: the player reads it in the window, the console gets the
   // reason as well.
   void SpeicherFehlerMelden(const QString& grund);
+  // After an entry or a reset: shows the list with the failure, if the save
+  // failed, and puts the focus on its button.
+  void NachDemSpeichernZeigen(const highscore::HighscoreFile& datei,
+                              const highscore::WriteResult& ergebnis);
   void MeldungLoeschen();
 
   void cmdWeiter_Click();

@@ -68,15 +68,7 @@ void Form3::cmdWeiter_Click() {
   const highscore::WriteResult gespeichert = ListeSpeichern();
 
   hide();
-  if (gespeichert.ok) {
-    liste_->MeldungLoeschen();
-  } else {
-    // Show the list as it stands in the file, so the lost entry does not
-    // look saved.
-    liste_->ZeilenZeigen(datei_->ReadList());
-    liste_->SpeicherFehlerMelden(datei_->Path() + QStringLiteral(": ") + gespeichert.problem);
-  }
-  liste_->Anzeigen(liste_->cmdWeiter);
+  liste_->NachDemSpeichernZeigen(*datei_, gespeichert);
   emit ListeGeaendert();
 }
 

@@ -36,12 +36,7 @@ void Form4::cmdJa_Click() {
   hide();
   const highscore::WriteResult geleert = datei_->WriteList(highscore::HighscoreList{});
   liste_->ZeilenZeigen(datei_->ReadList());
-  if (geleert.ok) {
-    liste_->MeldungLoeschen();
-  } else {
-    liste_->SpeicherFehlerMelden(datei_->Path() + QStringLiteral(": ") + geleert.problem);
-  }
-  liste_->Anzeigen(liste_->cmdWeiter);
+  liste_->NachDemSpeichernZeigen(*datei_, geleert);
   emit ListeGeaendert();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/button_style.h"
 #include "ui/fonts.h"
 #include "ui/highscore_dialog.h"
+#include "ui/widget_colours.h"
 
 namespace breliko::ui {
 
@@ -47,9 +48,7 @@ QLabel* MakeQuestion(QWidget* parent, const QRect& rect, const QString& text, bo
   label->setWordWrap(wrap);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setAutoFillBackground(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, HighscoreDialog::kHintergrund);
-  label->setPalette(palette);
+  SetPaletteColour(label, QPalette::Window, HighscoreDialog::kHintergrund);
   return label;
 }
 

@@ -1,45 +1,23 @@
 #include "ui/highscore_dialog.h"
 
-#include <cmath>
-
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
+
+#include "ui/centring.h"
+#include "ui/widget_colours.h"
 
 namespace breliko::ui {
-
-namespace {
-
-constexpr float kTwipsProPixel = 15.0f;
-
-// (screen − window) / 2 in twips, back in whole pixels.
-int CentredStart(int screenPixels, int windowPixels) {
-  const float twips =
-      (float(screenPixels) * kTwipsProPixel - float(windowPixels) * kTwipsProPixel) / 2.0f;
-  return int(std::floor(twips / kTwipsProPixel));
-}
-
-}  // namespace
 
 HighscoreDialog::HighscoreDialog(QSize clientSize, const QString& titel, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       leinwand_(clientSize, QImage::Format_RGB32) {
   setFixedSize(clientSize);
   setWindowTitle(titel);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kHintergrund);
-  setPalette(palette);
+  SetPaletteColour(this, QPalette::Window, kHintergrund);
   leinwand_.fill(kHintergrund);
 }
 
-void HighscoreDialog::Form_Load() {
-  const QScreen* bildschirm = QGuiApplication::primaryScreen();
-  if (bildschirm == nullptr) return;
-  const QRect flaeche = bildschirm->geometry();
-  move(flaeche.left() + CentredStart(flaeche.width(), width()),
-       flaeche.top() + CentredStart(flaeche.height(), height()));
-}
+void HighscoreDialog::Form_Load() { CentreOnScreen(*this); }
 
 void HighscoreDialog::RechteckZeichnen(QPoint von, QPoint bis) {
   QPainter maler(&leinwand_);

@@ -1,0 +1,13 @@
+#include "ui/widget_colours.h"
+
+#include <QWidget>
+
+namespace breliko::ui {
+
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace breliko::ui
