@@ -27,9 +27,8 @@ void Game::Form_Load() {
 }
 
 void Game::SetHighscoreGrenze(int grenze) {
-  HighscoreGrenze_ = static_cast<std::int16_t>(
-      std::clamp<int>(grenze, std::numeric_limits<std::int16_t>::min(),
-                      std::numeric_limits<std::int16_t>::max()));
+  HighscoreGrenze_ = static_cast<std::int16_t>(std::clamp<int>(
+      grenze, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 // --- Start and cancel ---------------------------------------------------------
@@ -115,8 +114,7 @@ int Game::FarbeZiehen() {
 }
 
 int Game::PositionZiehen() {
-  return std::clamp(static_cast<int>(std::floor(random_.Next() * kFieldCount)), 0,
-                    kFieldCount - 1);
+  return std::clamp(static_cast<int>(std::floor(random_.Next() * kFieldCount)), 0, kFieldCount - 1);
 }
 
 // --- Sound and score --------------------------------------------------------

@@ -7,7 +7,9 @@ namespace breliko::game {
 namespace {
 
 // The top 53 bits make a double in [0, 1) that can never round up to 1.
-double UnitInterval(std::mt19937_64& engine) { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
+double UnitInterval(std::mt19937_64& engine) {
+  return static_cast<double>(engine() >> 11) * 0x1.0p-53;
+}
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 namespace breliko::highscore {
 
 QString DatumText(const QDateTime& moment, const QLocale& locale) {
-  const QString form = locale.dateFormat(QLocale::ShortFormat) + u' ' +
-                       locale.timeFormat(QLocale::LongFormat);
+  const QString form =
+      locale.dateFormat(QLocale::ShortFormat) + u' ' + locale.timeFormat(QLocale::LongFormat);
   return locale.toString(moment, form);
 }
 

@@ -11,8 +11,8 @@ constexpr const char* kCodePage = "ISO-8859-3";
 
 // The length in UTF-16 units of the character that starts at `index`.
 qsizetype CharacterLength(const QString& text, qsizetype index) {
-  const bool pair = text[index].isHighSurrogate() && index + 1 < text.size() &&
-                    text[index + 1].isLowSurrogate();
+  const bool pair =
+      text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate();
   return pair ? 2 : 1;
 }
 

@@ -22,8 +22,8 @@ constexpr Integer kTrunkThickness = 4;
 // The tree's shape; only the trunk's place and length depend on the canvas.
 constexpr float kLengthFactor = 0.75f;
 constexpr float kLengthJitter = 0.24f;
-constexpr float kSpreadAngle = static_cast<float>(87.96452 / 180);   // 28 degrees
-constexpr float kAngleJitter = static_cast<float>(125.6636 / 180);   // 40 degrees
+constexpr float kSpreadAngle = static_cast<float>(87.96452 / 180);  // 28 degrees
+constexpr float kAngleJitter = static_cast<float>(125.6636 / 180);  // 40 degrees
 constexpr Integer kMaxBranches = 4;
 constexpr Integer kTreeDepth = 5;
 
@@ -70,8 +70,8 @@ void FractalTree::DrawTree(float scaleHeight) {
   const double seriesSum = (1 - std::pow(factor, settings_.TreeDepth + 1)) / (1 - factor);
   settings_.TrunkLength = ToInteger((scaleHeight - kHeightMargin) / seriesSum);
 
-  DrawBranch(kTrunkCurve, kTrunkThickness, settings_.TreeDepth, settings_.TrunkX,
-             settings_.TrunkY, settings_.TrunkLength, kStraightUp);
+  DrawBranch(kTrunkCurve, kTrunkThickness, settings_.TreeDepth, settings_.TrunkX, settings_.TrunkY,
+             settings_.TrunkLength, kStraightUp);
 }
 
 void FractalTree::DrawBranch(float curve, Integer thickness, Integer level, Integer x, Integer y,
@@ -114,8 +114,8 @@ void FractalTree::DrawBranch(float curve, Integer thickness, Integer level, Inte
     const auto childTheta =
         static_cast<float>(settings_.AngleJitter * (nextRandom_() - 0.5) + direction);
     direction += step;
-    DrawBranch(childCurve, static_cast<Integer>(thickness - 1), static_cast<Integer>(level - 1),
-               cx, cy, childLength, childTheta);
+    DrawBranch(childCurve, static_cast<Integer>(thickness - 1), static_cast<Integer>(level - 1), cx,
+               cy, childLength, childTheta);
   }
 }
 

@@ -26,15 +26,15 @@ struct Line {
 // The shape of the tree, set afresh before every trunk is drawn (and once at
 // construction, so that a single branch can be drawn on its own).
 struct TreeSettings {
-  float LengthFactor = 0;    // mean ratio of a child branch's length to its parent's
-  float LengthJitter = 0;    // width of the random spread of that ratio
-  float SpreadAngle = 0;     // half the fan of a branch's children, radians
-  float AngleJitter = 0;     // width of the random spread of a child's direction, radians
-  Integer MaxBranches = 0;   // most children of one branch
-  Integer TreeDepth = 0;     // branch levels, trunk included
-  Integer TrunkX = 0;        // foot of the trunk
+  float LengthFactor = 0;   // mean ratio of a child branch's length to its parent's
+  float LengthJitter = 0;   // width of the random spread of that ratio
+  float SpreadAngle = 0;    // half the fan of a branch's children, radians
+  float AngleJitter = 0;    // width of the random spread of a child's direction, radians
+  Integer MaxBranches = 0;  // most children of one branch
+  Integer TreeDepth = 0;    // branch levels, trunk included
+  Integer TrunkX = 0;       // foot of the trunk
   Integer TrunkY = 0;
-  Integer TrunkLength = 0;   // canvas units
+  Integer TrunkLength = 0;  // canvas units
 };
 
 // Grows a random tree: a trunk that splits into two to four slightly curving

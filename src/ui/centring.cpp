@@ -14,7 +14,8 @@ constexpr float kTwipsPerPixel = 15.0F;
 
 // (screen − window) / 2 in twips, back in whole pixels.
 int CentredStart(int screenPixels, int windowPixels) {
-  const float twips = (float(screenPixels) * kTwipsPerPixel - float(windowPixels) * kTwipsPerPixel) / 2.0F;
+  const float twips =
+      (float(screenPixels) * kTwipsPerPixel - float(windowPixels) * kTwipsPerPixel) / 2.0F;
   return int(std::floor(twips / kTwipsPerPixel));
 }
 

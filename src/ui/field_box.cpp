@@ -37,7 +37,9 @@ void FieldBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit Pressed(index_, event->globalPosition().toPoint());
 }
 
-void FieldBox::mouseMoveEvent(QMouseEvent* event) { emit Dragged(event->globalPosition().toPoint()); }
+void FieldBox::mouseMoveEvent(QMouseEvent* event) {
+  emit Dragged(event->globalPosition().toPoint());
+}
 
 void FieldBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit Released(event->globalPosition().toPoint());

@@ -65,13 +65,9 @@ int ShareOfTheWay(int distance, int ring) {
   return (distance * share + 127) / 255;
 }
 
-int Lighten(int component, int ring) {
-  return component + ShareOfTheWay(255 - component, ring);
-}
+int Lighten(int component, int ring) { return component + ShareOfTheWay(255 - component, ring); }
 
-int Darken(int component, int ring) {
-  return component - ShareOfTheWay(component, ring);
-}
+int Darken(int component, int ring) { return component - ShareOfTheWay(component, ring); }
 
 QRgb ShadeTowardsEdge(QRgb under, BevelPlace place) {
   const auto shade = place.edge == Edge::kLight ? Lighten : Darken;
@@ -86,8 +82,7 @@ constexpr std::array<int, kBevelWidth> kBlockerLightRings = {248, 218, 188, 158}
 constexpr std::array<int, kBevelWidth> kBlockerDarkRings = {12, 24, 36, 48};
 
 QRgb BlockerRing(QRgb /*under*/, BevelPlace place) {
-  const auto& rings =
-      place.edge == Edge::kLight ? kBlockerLightRings : kBlockerDarkRings;
+  const auto& rings = place.edge == Edge::kLight ? kBlockerLightRings : kBlockerDarkRings;
   const int level = rings[place.ring];
   return qRgb(level, level, level);
 }
@@ -108,9 +103,7 @@ void DrawBevel(QImage& image, const RingShader& shade) {
 // ---------------------------------------------------------------------------
 // The ground patterns under the bevel.
 
-QImage BlankImage() {
-  return QImage(kSize, kSize, QImage::Format_RGB32);
-}
+QImage BlankImage() { return QImage(kSize, kSize, QImage::Format_RGB32); }
 
 int CellOf(int pixel, int cells) { return pixel * cells / kSize; }
 
@@ -176,8 +169,7 @@ double SmoothNoise(double x, double y) {
   const double fx = ease(x - x0);
   const double fy = ease(y - y0);
   const double top = std::lerp(LatticeNoise(x0, y0), LatticeNoise(x0 + 1, y0), fx);
-  const double bottom =
-      std::lerp(LatticeNoise(x0, y0 + 1), LatticeNoise(x0 + 1, y0 + 1), fx);
+  const double bottom = std::lerp(LatticeNoise(x0, y0 + 1), LatticeNoise(x0 + 1, y0 + 1), fx);
   return std::lerp(top, bottom, fy);
 }
 

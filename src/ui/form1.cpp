@@ -150,12 +150,16 @@ void Form1::CreateButtons() {
   connect(buttons_[kSpielAbbrechen], &QPushButton::clicked, this, &Form1::cmdSpielAbbrechen_Click);
   connect(buttons_[kTonEinschaltenAusschalten], &QPushButton::clicked, this,
           &Form1::cmdTonEinschaltenAusschalten_Click);
-  connect(buttons_[kFelderGrundfarbe], &QPushButton::clicked, this, &Form1::cmdFelderGrundfarbe_Click);
+  connect(buttons_[kFelderGrundfarbe], &QPushButton::clicked, this,
+          &Form1::cmdFelderGrundfarbe_Click);
   connect(buttons_[kSpielregeln], &QPushButton::clicked, this, &Form1::cmdSpielregeln_Click);
   connect(buttons_[kInformation], &QPushButton::clicked, this, &Form1::cmdInformation_Click);
-  connect(buttons_[kHighscoreAnzeigen], &QPushButton::clicked, this, &Form1::cmdHighscoreAnzeigen_Click);
-  connect(buttons_[kHighscoreErneuern], &QPushButton::clicked, this, &Form1::cmdHighscoreErneuern_Click);
-  connect(buttons_[kProgrammBeenden], &QPushButton::clicked, this, &Form1::cmdProgrammBeenden_Click);
+  connect(buttons_[kHighscoreAnzeigen], &QPushButton::clicked, this,
+          &Form1::cmdHighscoreAnzeigen_Click);
+  connect(buttons_[kHighscoreErneuern], &QPushButton::clicked, this,
+          &Form1::cmdHighscoreErneuern_Click);
+  connect(buttons_[kProgrammBeenden], &QPushButton::clicked, this,
+          &Form1::cmdProgrammBeenden_Click);
 
   cmdGo_ = new QPushButton(QStringLiteral("Go"), this);
   cmdGo_->setObjectName("cmdGo");

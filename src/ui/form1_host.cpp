@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "game/sounds.h"
 #include "ui/centring.h"
 #include "ui/field_box.h"
 #include "ui/field_images.h"
@@ -15,7 +16,6 @@
 #include "ui/tree_canvas.h"
 #include "ui/widget_colours.h"
 #include "ui/window_frame.h"
-#include "game/sounds.h"
 
 namespace breliko::ui {
 

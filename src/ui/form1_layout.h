@@ -26,8 +26,8 @@ inline constexpr int kBoardLeft = 37;
 inline constexpr int kBoardTop = 17;
 
 constexpr QRect FieldRect(int index) {
-  return QRect(kBoardLeft + kFieldPitch * (index % 9), kBoardTop + kFieldPitch * (index / 9), kFieldSize,
-               kFieldSize);
+  return QRect(kBoardLeft + kFieldPitch * (index % 9), kBoardTop + kFieldPitch * (index / 9),
+               kFieldSize, kFieldSize);
 }
 
 inline constexpr QRect kRulesPanel{31, 13, 577, 574};

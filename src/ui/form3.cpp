@@ -53,8 +53,8 @@ void Form3::cmdWeiter_Click() {
   liste_->txtPerson[kNeu]->setText(txtEingabeNamen->text());
   liste_->txtWert[kNeu]->setText(QString::number(wert_));
   liste_->txtDatum[kNeu]->setText(uhr_());
-  const highscore::HighscoreEntry neu = highscore::AsStored(
-      {wert_, liste_->txtPerson[kNeu]->text(), liste_->txtDatum[kNeu]->text()});
+  const highscore::HighscoreEntry neu =
+      highscore::AsStored({wert_, liste_->txtPerson[kNeu]->text(), liste_->txtDatum[kNeu]->text()});
 
   txtEingabeNamen->clear();
   txtEingabeNamen->setFocus();

@@ -24,8 +24,9 @@ QFont Narrowed(QFont font) {
 // The cells are small: the toolkit's sunken frame would take the room a date
 // needs, so the border is a flat line.
 QString FlatBoxStyle(const QColor& background) {
-  return QStringLiteral("QLineEdit { border: 1px solid rgb(128, 128, 128); padding: 0px; "
-                        "background: %1; }")
+  return QStringLiteral(
+             "QLineEdit { border: 1px solid rgb(128, 128, 128); padding: 0px; "
+             "background: %1; }")
       .arg(background.name());
 }
 

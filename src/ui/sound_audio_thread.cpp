@@ -17,8 +17,7 @@ constexpr int kShutdownWaitMs = 2000;
 }  // namespace
 
 QtClipPlayer::QtClipPlayer(std::shared_ptr<SoundComplaints> complaints)
-    : thread_(std::make_unique<QThread>()),
-      worker_(new AudioWorker(std::move(complaints))) {
+    : thread_(std::make_unique<QThread>()), worker_(new AudioWorker(std::move(complaints))) {
   thread_->setObjectName("breliko sound");
   worker_->moveToThread(thread_.get());
   QObject::connect(thread_.get(), &QThread::finished, worker_, &QObject::deleteLater);
@@ -47,8 +46,7 @@ void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
 
 std::unique_ptr<SoundOutput> MakeSystemSoundOutput() {
   auto complaints = std::make_shared<SoundComplaints>(std::cerr);
-  return std::make_unique<WavePlayer>(std::make_unique<QtClipPlayer>(complaints),
-                                      complaints);
+  return std::make_unique<WavePlayer>(std::make_unique<QtClipPlayer>(complaints), complaints);
 }
 
 }  // namespace breliko::ui

@@ -31,8 +31,7 @@ QAudioFormat ToAudioFormat(const WaveFormat& wave) {
       format.setSampleFormat(QAudioFormat::UInt8);
       break;
     case SampleEncoding::SignedInt:
-      format.setSampleFormat(wave.bitsPerSample == 16 ? QAudioFormat::Int16
-                                                      : QAudioFormat::Int32);
+      format.setSampleFormat(wave.bitsPerSample == 16 ? QAudioFormat::Int16 : QAudioFormat::Int32);
       break;
     case SampleEncoding::Float:
       format.setSampleFormat(QAudioFormat::Float);
@@ -78,8 +77,7 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
   }
 
   sink_ = std::make_unique<QAudioSink>(device, format);
-  sink_->setBufferSize(format.bytesForDuration(
-      std::chrono::microseconds(kDeviceBuffer).count()));
+  sink_->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kDeviceBuffer).count()));
   auto* samples = new QBuffer(sink_.get());
   samples->setData(reinterpret_cast<const char*>(clip.samples.data()),
                    static_cast<qsizetype>(clip.samples.size()));

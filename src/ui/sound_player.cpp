@@ -28,8 +28,7 @@ void WavePlayer::Play(const std::string& file, std::int32_t flags) {
     return;
   }
   const auto longestWait =
-      std::chrono::ceil<std::chrono::milliseconds>(load.clip->Duration()) +
-      kSoundWaitMargin;
+      std::chrono::ceil<std::chrono::milliseconds>(load.clip->Duration()) + kSoundWaitMargin;
   auto ended = std::make_shared<QSemaphore>(0);
   clips_->Start(std::move(*load.clip), ended);
   if (flags & SND_ASYNC) return;

@@ -34,8 +34,7 @@ inline constexpr std::chrono::milliseconds kSoundWaitMargin{500};
 // A file that cannot be played is told about once and then skipped.
 class WavePlayer final : public SoundOutput {
  public:
-  WavePlayer(std::unique_ptr<ClipPlayer> clips,
-             std::shared_ptr<SoundComplaints> complaints);
+  WavePlayer(std::unique_ptr<ClipPlayer> clips, std::shared_ptr<SoundComplaints> complaints);
 
   void Play(const std::string& file, std::int32_t flags) override;
 

@@ -30,8 +30,7 @@ std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at) {
          static_cast<std::uint32_t>(ReadU16(bytes, at + 2)) << 16;
 }
 
-bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at,
-            std::string_view tag) {
+bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag) {
   return std::equal(tag.begin(), tag.end(), bytes.begin() + at);
 }
 
@@ -76,8 +75,7 @@ FormatCheck ReadFormatChunk(std::span<const std::uint8_t> body) {
   }
   format.sampleRate = static_cast<int>(rate);
   if (blockAlign != format.BytesPerFrame()) {
-    return Refuse("its header contradicts itself (block align " +
-                  std::to_string(blockAlign) + ")");
+    return Refuse("its header contradicts itself (block align " + std::to_string(blockAlign) + ")");
   }
   return {format, {}};
 }
@@ -88,8 +86,7 @@ WaveHeaderCheck Reject(std::string problem) { return {std::nullopt, std::move(pr
 
 WaveHeaderCheck ParseWaveHeader(std::span<const std::uint8_t> bytes) {
   if (bytes.empty()) return Reject("the file is empty");
-  if (bytes.size() < kRiffHeaderSize || !HasTag(bytes, 0, "RIFF") ||
-      !HasTag(bytes, 8, "WAVE")) {
+  if (bytes.size() < kRiffHeaderSize || !HasTag(bytes, 0, "RIFF") || !HasTag(bytes, 8, "WAVE")) {
     return Reject("it is no RIFF/WAVE file");
   }
 
@@ -130,8 +127,7 @@ WaveHeaderCheck ParseWaveHeader(std::span<const std::uint8_t> bytes) {
   return {layout, {}};
 }
 
-std::chrono::microseconds PlayingTime(const WaveFormat& format,
-                                      std::size_t bytes) {
+std::chrono::microseconds PlayingTime(const WaveFormat& format, std::size_t bytes) {
   if (format.BytesPerFrame() <= 0 || format.sampleRate <= 0) return {};
   const auto frames = static_cast<std::int64_t>(bytes / format.BytesPerFrame());
   return std::chrono::microseconds(frames * 1'000'000 / format.sampleRate);
@@ -153,9 +149,9 @@ WaveClipLoad LoadWaveClip(const std::string& file) {
   if (!check.layout) return {std::nullopt, std::move(check.problem)};
   const WaveLayout& layout = *check.layout;
   const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(layout.dataOffset);
-  return {WaveClip{file, layout.format,
-                   {first, first + static_cast<std::ptrdiff_t>(layout.dataSize)}},
-          {}};
+  return {
+      WaveClip{file, layout.format, {first, first + static_cast<std::ptrdiff_t>(layout.dataSize)}},
+      {}};
 }
 
 }  // namespace breliko::ui

@@ -45,8 +45,7 @@ struct WaveHeaderCheck {
 WaveHeaderCheck ParseWaveHeader(std::span<const std::uint8_t> bytes);
 
 // How long `bytes` of samples in a format play.
-std::chrono::microseconds PlayingTime(const WaveFormat& format,
-                                      std::size_t bytes);
+std::chrono::microseconds PlayingTime(const WaveFormat& format, std::size_t bytes);
 
 // A sound loaded and checked, ready for an audio output.
 struct WaveClip {
@@ -54,9 +53,7 @@ struct WaveClip {
   WaveFormat format;
   std::vector<std::uint8_t> samples;  // whole frames only
 
-  std::chrono::microseconds Duration() const {
-    return PlayingTime(format, samples.size());
-  }
+  std::chrono::microseconds Duration() const { return PlayingTime(format, samples.size()); }
 };
 
 struct WaveClipLoad {

@@ -1,10 +1,10 @@
 #include "ui/tree_canvas.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QPalette>
 #include <QPointF>
 #include <QPolygonF>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <vector>
@@ -36,8 +36,8 @@ QPointF ToPixels(tree::Integer x, tree::Integer y) {
 // Round ends make the short segments of a thick branch join into one
 // smooth stroke.
 QPen PenOfWidth(int widthPixels) {
-  return QPen(QColor(TreeCanvas::kForeColor), std::max(1, widthPixels), Qt::SolidLine,
-              Qt::RoundCap, Qt::RoundJoin);
+  return QPen(QColor(TreeCanvas::kForeColor), std::max(1, widthPixels), Qt::SolidLine, Qt::RoundCap,
+              Qt::RoundJoin);
 }
 
 }  // namespace

@@ -12,10 +12,13 @@ namespace {
 
 TEST(FieldValueTest, ReadsTheNumberATagSpells) {
   const std::map<std::string, std::int64_t> cases = {
-      {"0", 0},      {"1", 1},           {"10", 10},     {"10000000", 10000000},
-      {"voll", 0},   {"peng", 0},        {"", 0},        {"12abc", 12},
-      {"-5", 0},     {"99999999999999999999999", 999999999999999999}};
-  for (const auto& [tag, value] : cases) EXPECT_EQ(FieldValue(tag), value) << "tag \"" << tag << "\"";
+      {"0", 0},    {"1", 1},
+      {"10", 10},  {"10000000", 10000000},
+      {"voll", 0}, {"peng", 0},
+      {"", 0},     {"12abc", 12},
+      {"-5", 0},   {"99999999999999999999999", 999999999999999999}};
+  for (const auto& [tag, value] : cases)
+    EXPECT_EQ(FieldValue(tag), value) << "tag \"" << tag << "\"";
 }
 
 TEST(WinningSumsTest, StripeSumsRunFromFiveRedsToFiveJokers) {
@@ -38,10 +41,11 @@ TEST(WinningSumsTest, SquareSumsRunFromNineRedsToNineJokers) {
 }
 
 TEST(WinningSumsTest, MixedColoursNeverWin) {
-  EXPECT_FALSE(IsWinningSum(FuenferSummen, 2 * 10000000 + 2 * 1000000 + 1));  // two reds, two oranges, a joker
-  EXPECT_FALSE(IsWinningSum(FuenferSummen, 4 * 10000000));                    // four reds and a gap
-  EXPECT_FALSE(IsWinningSum(FuenferSummen, 4 * 10000000 + 1000000));          // four reds, one orange
-  EXPECT_TRUE(IsWinningSum(FuenferSummen, 10 + 4));                           // magenta and four jokers
+  EXPECT_FALSE(IsWinningSum(FuenferSummen,
+                            2 * 10000000 + 2 * 1000000 + 1));  // two reds, two oranges, a joker
+  EXPECT_FALSE(IsWinningSum(FuenferSummen, 4 * 10000000));     // four reds and a gap
+  EXPECT_FALSE(IsWinningSum(FuenferSummen, 4 * 10000000 + 1000000));  // four reds, one orange
+  EXPECT_TRUE(IsWinningSum(FuenferSummen, 10 + 4));                   // magenta and four jokers
 }
 
 TEST(FixedPointTest, RoundsProductsToFourDecimals) {
@@ -62,7 +66,8 @@ TEST(ColourDrawTest, JokerComesUpInOneDrawOfFortyAndNeverFlamesOrBlocker) {
   EXPECT_EQ(counts[8] + counts[9], 0);
   // 0.18 / 7.18 = 2.51 %; 1 / 7.18 = 13.93 % for each plain colour.
   EXPECT_NEAR(counts[kJoker] / double(kDraws), 0.0251, 0.002);
-  for (int colour = 0; colour < 7; ++colour) EXPECT_NEAR(counts[colour] / double(kDraws), 0.1393, 0.004);
+  for (int colour = 0; colour < 7; ++colour)
+    EXPECT_NEAR(counts[colour] / double(kDraws), 0.1393, 0.004);
 }
 
 TEST(PositionDrawTest, CoversAllEightyOneFields) {

@@ -69,11 +69,12 @@ TEST_F(DropTest, AFlamingFieldCanBeDraggedAndStillBurnsOut) {
 
 TEST_F(DropTest, AMoveCompletingColumnAndRowDissolvesOnlyTheColumn) {
   Lay({". . . R . . . . .", ". . . R . . . . .", "R R R . R . . . .", ". . . R . . . . .",
-                  ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  "R . . . . . . . ."});
+       ". . . R . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       "R . . . . . . . ."});
   game.picP_DragDrop(21, 72);  // no draws scripted: no new fields may come
-  EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . ."})));
+  EXPECT_EQ(
+      Picture(),
+      PictureOf(BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", "R R R . R . . . ."})));
   EXPECT_EQ(game.Punkte(), 4);
   EXPECT_EQ(host.shownScore, 4);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound3.wav/1"));
@@ -83,7 +84,7 @@ TEST_F(DropTest, AMoveCompletingColumnAndRowDissolvesOnlyTheColumn) {
 TEST_F(DropTest, TwoStripesInTheFirstSeriesDissolveOneAtATime) {
   // A complete column and a complete row without a common field.
   Lay({"G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .",
-                  "G . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M M"});
+       "G . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M M"});
   game.picP_DragDrop(80, 80);
   EXPECT_TRUE(game.picP(0).IsEmpty());
   EXPECT_EQ(game.picP(68).Picture, kMagenta) << "the row waits for a later series";
@@ -93,21 +94,23 @@ TEST_F(DropTest, TwoStripesInTheFirstSeriesDissolveOneAtATime) {
 TEST_F(DropTest, TheSecondSeriesDissolvesEveryKindOnce) {
   // New fields complete a column and a row (and nothing of the first series).
   Lay({"G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .", "G . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M ."});
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . M M M M ."});
   ScriptQuietTurn({{kGreen, 36}, {kMagenta, 71}, {kBlue, 80}});
   game.picP_DragDrop(0, 0);
-  EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . B"})));
+  EXPECT_EQ(
+      Picture(),
+      PictureOf(BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . B"})));
   EXPECT_EQ(game.Punkte(), 8);
-  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1", "sounds/sound3.wav/1"));
+  EXPECT_THAT(host.sounds,
+              ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1", "sounds/sound3.wav/1"));
 }
 
 TEST_F(DropTest, SquaresInBothHalvesDissolveTheUpperOneFirst) {
   Lay({"Y Y Y . . . . . .", "Y Y Y . . . . . .", "Y Y Y . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . C C C", ". . . . . . C C C",
-                  ". . . . . . C C C"});
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . C C C", ". . . . . . C C C",
+       ". . . . . . C C C"});
   random.Script({DissolvedColourDraw(kRed)});
   game.picP_DragDrop(40, 40);
   EXPECT_TRUE(game.picP(0).IsEmpty());
@@ -118,11 +121,12 @@ TEST_F(DropTest, SquaresInBothHalvesDissolveTheUpperOneFirst) {
 
 TEST_F(DropTest, ARowBeatsTheSquareItShares) {
   Lay({"R R . R R . . . .", "R R R . . . . . .", "R R R . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  "R . . . . . . . ."});
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       "R . . . . . . . ."});
   game.picP_DragDrop(2, 72);
-  EXPECT_EQ(Picture(), PictureOf(BoardFromPicture(
-                           {". . . . . . . . .", "R R R . . . . . .", "R R R . . . . . ."})));
+  EXPECT_EQ(
+      Picture(),
+      PictureOf(BoardFromPicture({". . . . . . . . .", "R R R . . . . . .", "R R R . . . . . ."})));
   EXPECT_EQ(game.Punkte(), 4);
 }
 
@@ -130,17 +134,19 @@ TEST_F(DropTest, ARowBeatsTheSquareItShares) {
 
 TEST_F(DropTest, ASquareDisablesTheBoardWhileCreditedAndSetsOneColourOnFire) {
   Lay({"B B B . . . . . .", "B B B . . . . . .", "B B . . . . . . .", ". . . . . . . . .",
-                  ". . . . R . . . .", ". . . . . . . . .", ". . . . . . . R .", ". . . . . . . . .",
-                  ". . . . . . . . B"});
+       ". . . . R . . . .", ". . . . . . . . .", ". . . . . . . R .", ". . . . . . . . .",
+       ". . . . . . . . B"});
   bool boardDisabledInTree = false;
   host.onTree = [&] {
-    boardDisabledInTree = std::none_of(game.picP().begin(), game.picP().end(), [](const Field& f) { return f.Enabled; });
+    boardDisabledInTree = std::none_of(game.picP().begin(), game.picP().end(),
+                                       [](const Field& f) { return f.Enabled; });
   };
   random.Script({DissolvedColourDraw(kRed)});
   game.picP_DragDrop(20, 80);
 
   EXPECT_TRUE(boardDisabledInTree);
-  EXPECT_TRUE(std::all_of(game.picP().begin(), game.picP().end(), [](const Field& f) { return f.Enabled; }));
+  EXPECT_TRUE(std::all_of(game.picP().begin(), game.picP().end(),
+                          [](const Field& f) { return f.Enabled; }));
   EXPECT_EQ(game.Punkte(), 17);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound4.wav/1"));
   EXPECT_EQ(random.reseeds, 1);
@@ -162,18 +168,20 @@ TEST_F(DropTest, ATickInsideTheTreeEmptiesTheFlamesBeforeTheLaterStepsOfTheDrop)
   // The new field at 36 completes column 0 in the second series; the tree of
   // that stripe lets the pending tick run, so the blocker can land on 80.
   Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  ". . . . . . . . F"});
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       ". . . . . . . . F"});
   host.onTree = [&] { game.tmrTimer_Timer(); };
-  random.Script({ColourDraw(kRed), PositionDraw(36), ColourDraw(kBlue), PositionDraw(50), ColourDraw(kGreen),
-                 PositionDraw(60), kNoChanceDissolution, DissolvedColourDraw(0), kBlockerComes, PositionDraw(80)});
+  random.Script({ColourDraw(kRed), PositionDraw(36), ColourDraw(kBlue), PositionDraw(50),
+                 ColourDraw(kGreen), PositionDraw(60), kNoChanceDissolution, DissolvedColourDraw(0),
+                 kBlockerComes, PositionDraw(80)});
   game.picP_DragDrop(0, 0);
 
   EXPECT_EQ(random.Left(), 0u);
   EXPECT_EQ(game.picP(80).Tag, "voll");
   EXPECT_EQ(game.picP(80).Picture, kBlocker);
   EXPECT_EQ(game.picP(80).DragMode, 0);
-  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1", "sounds/sound5.wav/0"));
+  EXPECT_THAT(host.sounds,
+              ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1", "sounds/sound5.wav/0"));
 }
 
 // --- Chances ----------------------------------------------------------------
@@ -220,8 +228,8 @@ TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
 TEST_F(DropTest, NoSoundsPlayWhileSoundIsOff) {
   game.SetTonAn(false);
   Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
-                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                  "R . . . . . . . ."});
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       "R . . . . . . . ."});
   game.picP_DragDrop(36, 72);
   EXPECT_EQ(game.Punkte(), 4);
   EXPECT_EQ(host.trees, 1);
@@ -230,9 +238,10 @@ TEST_F(DropTest, NoSoundsPlayWhileSoundIsOff) {
 
 // --- Full board and the end of the game -------------------------------------
 
-const std::vector<std::string> kAlmostFull = {"R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B", "M R O Y G C B M R",
-                  "O Y G C B M R O Y", "G C B M R O Y G C", "B M R O Y G C B M", "R O Y G C B M R O",
-                  "Y G C B M R O . ."};
+const std::vector<std::string> kAlmostFull = {
+    "R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B",
+    "M R O Y G C B M R", "O Y G C B M R O Y", "G C B M R O Y G C",
+    "B M R O Y G C B M", "R O Y G C B M R O", "Y G C B M R O . ."};
 
 TEST_F(DropTest, TwoEmptyFieldsLeftEndTheGameInsideTheNewFields) {
   Lay(kAlmostFull);
@@ -264,7 +273,8 @@ TEST_F(DropTest, ALastFieldCompletingAStripeKeepsTheGameGoing) {
   game.Neufelder();
   EXPECT_FALSE(game.SpielEnde());
   EXPECT_EQ(game.Punkte(), 4);
-  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound3.wav/1")) << "room made by the scans has no new-fields sound";
+  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound3.wav/1"))
+      << "room made by the scans has no new-fields sound";
 }
 
 TEST_F(DropTest, TheNameIsAskedOnlyForAScoreAboveTheThreshold) {
@@ -274,7 +284,7 @@ TEST_F(DropTest, TheNameIsAskedOnlyForAScoreAboveTheThreshold) {
     game.cmdSpielAbbrechen_Click();
     game.SetHighscoreGrenze(threshold);
     Lay({"J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .",
-                  "J . . . . . . . ."});
+         "J . . . . . . . ."});
     game.Spalten();
     ASSERT_EQ(game.Punkte(), 4);
     Lay(kAlmostFull);
@@ -296,7 +306,8 @@ TEST_F(DropTest, AFullBoardAfterTheBlockerEndsTheGameAtTheEndOfTheDrop) {
   random.Script({kNoChanceDissolution, DissolvedColourDraw(0), kBlockerComes, PositionDraw(80)});
   game.picP_DragDrop(0, 0);
   EXPECT_EQ(game.picP(80).Tag, "voll");
-  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1", "sounds/sound5.wav/0", "sounds/sound7.wav/0"));
+  EXPECT_THAT(host.sounds,
+              ElementsAre("sounds/sound2.wav/1", "sounds/sound5.wav/0", "sounds/sound7.wav/0"));
   EXPECT_FALSE(game.picP(0).Enabled);
 }
 
@@ -313,8 +324,9 @@ TEST_F(DropTest, FlamesCountAsOccupiedOnAFullBoard) {
 }
 
 TEST_F(DropTest, TheScoreStopsAt32767) {
-  const std::vector<std::string> column = {"J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .", "J . . . . . . . .",
-                  "J . . . . . . . ."};
+  const std::vector<std::string> column = {"J . . . . . . . .", "J . . . . . . . .",
+                                           "J . . . . . . . .", "J . . . . . . . .",
+                                           "J . . . . . . . ."};
   for (int stripe = 0; stripe < 8191; ++stripe) {
     Lay(column);
     game.Spalten();

@@ -18,7 +18,8 @@ TEST_F(ChanceTest, ABlockerComesInAboutOneDropOfTwentySix) {
   int blockers = 0;
   for (int i = 0; i < kTries; ++i) {
     game.FeldSperren();
-    if (std::any_of(game.picP().begin(), game.picP().end(), [](const Field& f) { return f.Tag == "voll"; })) {
+    if (std::any_of(game.picP().begin(), game.picP().end(),
+                    [](const Field& f) { return f.Tag == "voll"; })) {
       ++blockers;
       game.cmdSpielAbbrechen_Click();
     }

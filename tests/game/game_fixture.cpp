@@ -42,7 +42,8 @@ char SymbolOf(const Field& field) {
   if (field.Tag == kEmptyTag) return field.HasPicture() ? '?' : '.';
   if (field.Tag == kBlockerTag) return 'X';
   if (field.Tag == kMarkedTag) return 'F';
-  if (field.Picture >= 0 && field.Picture < static_cast<int>(kSymbols.size())) return kSymbols[field.Picture];
+  if (field.Picture >= 0 && field.Picture < static_cast<int>(kSymbols.size()))
+    return kSymbols[field.Picture];
   return '?';
 }
 
@@ -55,7 +56,8 @@ Board BoardFromPicture(const std::vector<std::string>& rows) {
     std::istringstream symbols(rows[row]);
     char symbol;
     int column = 0;
-    while (symbols >> symbol && column < 9) board[FieldIndex(row, column++)] = FieldFromSymbol(symbol);
+    while (symbols >> symbol && column < 9)
+      board[FieldIndex(row, column++)] = FieldFromSymbol(symbol);
     EXPECT_EQ(column, 9) << "row " << row << " needs nine symbols";
   }
   return board;
@@ -84,7 +86,8 @@ int GameTest::Occupied() const {
 }
 
 void GameTest::ScriptQuietTurn(const std::vector<std::pair<int, int>>& newFields) {
-  for (const auto& [colour, index] : newFields) random.Script({ColourDraw(colour), PositionDraw(index)});
+  for (const auto& [colour, index] : newFields)
+    random.Script({ColourDraw(colour), PositionDraw(index)});
   random.Script({kNoChanceDissolution, DissolvedColourDraw(0), kNoBlocker, PositionDraw(0)});
 }
 

@@ -16,7 +16,9 @@ namespace breliko::game::testing {
 // the test then knows exactly which draws the rules took.
 class ScriptedRandom : public RandomSource {
  public:
-  void Script(std::vector<double> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+  void Script(std::vector<double> values) {
+    values_.insert(values_.end(), values.begin(), values.end());
+  }
   double Next() override;
   void Reseed() override { ++reseeds; }
   std::size_t Left() const { return values_.size(); }
@@ -45,7 +47,9 @@ class FakeHost : public GameHost {
  public:
   void FieldChanged(int) override {}
   void ScoreChanged(int punkte) override { shownScore = punkte; }
-  void PlaySound(const std::string& file, int flags) override { sounds.push_back(file + "/" + std::to_string(flags)); }
+  void PlaySound(const std::string& file, int flags) override {
+    sounds.push_back(file + "/" + std::to_string(flags));
+  }
   void BaumZeichnen() override {
     ++trees;
     if (onTree) onTree();

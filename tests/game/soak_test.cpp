@@ -24,10 +24,11 @@ class CountingHost : public FakeHost {
 // A field matches one of the states a field can be in.
 ::testing::AssertionResult IsAKnownState(const Field& field) {
   if (field.Tag == kEmptyTag && !field.HasPicture()) return ::testing::AssertionSuccess();
-  if (field.Tag == kBlockerTag && field.Picture == kBlocker && field.DragMode == 0) return ::testing::AssertionSuccess();
+  if (field.Tag == kBlockerTag && field.Picture == kBlocker && field.DragMode == 0)
+    return ::testing::AssertionSuccess();
   if (field.Tag == kMarkedTag && field.Picture == kFlames) return ::testing::AssertionSuccess();
-  if (field.Picture >= kRed && field.Picture <= kJoker && field.Tag == kPrototypeTags[field.Picture] &&
-      field.DragMode == 1) {
+  if (field.Picture >= kRed && field.Picture <= kJoker &&
+      field.Tag == kPrototypeTags[field.Picture] && field.DragMode == 1) {
     return ::testing::AssertionSuccess();
   }
   return ::testing::AssertionFailure() << "picture " << field.Picture << " with tag \"" << field.Tag
@@ -59,15 +60,18 @@ TEST(SoakTest, SeededRandomGamesKeepTheirInvariantsToTheEnd) {
       ++drops;
 
       const Board& board = game.picP();
-      for (int i = 0; i < kFieldCount; ++i) ASSERT_TRUE(IsAKnownState(board[i])) << "field " << i << PictureOf(board);
+      for (int i = 0; i < kFieldCount; ++i)
+        ASSERT_TRUE(IsAKnownState(board[i])) << "field " << i << PictureOf(board);
       ASSERT_EQ(game.Punkte(), 4 * host.stripes + 17 * host.squares);
       ASSERT_EQ(host.shownScore, game.Punkte());
       for (int b : blockers) ASSERT_EQ(board[b].Tag, kBlockerTag) << "a blocker vanished";
       for (int i = 0; i < kFieldCount; ++i) {
         if (board[i].Tag == kBlockerTag) blockers.insert(i);
       }
-      const bool full = std::none_of(board.begin(), board.end(), [](const Field& f) { return f.IsEmpty(); });
-      ASSERT_EQ(host.gameEnds > 0, full) << "the game ends exactly on a full board" << PictureOf(board);
+      const bool full =
+          std::none_of(board.begin(), board.end(), [](const Field& f) { return f.IsEmpty(); });
+      ASSERT_EQ(host.gameEnds > 0, full)
+          << "the game ends exactly on a full board" << PictureOf(board);
       // The tick comes later, even on an ended game.
       if (game.TimerEnabled() && player.Next() < 0.7) game.tmrTimer_Timer();
     }

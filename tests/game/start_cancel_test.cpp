@@ -25,9 +25,9 @@ TEST_F(GameTest, StartUpRunsItsDutiesInOrderAndPlaysTheStartUpSound) {
 
 TEST_F(GameTest, StartOccupiesThreeDistinctDraggableFieldsDrawingColourBeforePosition) {
   // The second and third positions first hit an occupied place and are drawn again.
-  random.Script({ColourDraw(kRed), PositionDraw(40),
-                 ColourDraw(kJoker), PositionDraw(40), PositionDraw(0),
-                 ColourDraw(kBlue), PositionDraw(0), PositionDraw(40), PositionDraw(80)});
+  random.Script({ColourDraw(kRed), PositionDraw(40), ColourDraw(kJoker), PositionDraw(40),
+                 PositionDraw(0), ColourDraw(kBlue), PositionDraw(0), PositionDraw(40),
+                 PositionDraw(80)});
   game.cmdSpielStarten_Click();
 
   EXPECT_EQ(random.Left(), 0u);
@@ -48,8 +48,8 @@ TEST_F(GameTest, StartOccupiesThreeDistinctDraggableFieldsDrawingColourBeforePos
 
 TEST_F(GameTest, CancelRestoresTheEmptyEnabledBoardFromAnEndedGame) {
   Lay({"R O Y G C B M J X", "R O Y G C B M J X", "F O Y G C B M J X", "R O Y G C B M J X",
-                  "R O Y G C B M J X", "G O Y G C B M J X", "R O Y G C B M J X", "R O Y G C B M J X",
-                  "R O Y G C B M J X"});
+       "R O Y G C B M J X", "G O Y G C B M J X", "R O Y G C B M J X", "R O Y G C B M J X",
+       "R O Y G C B M J X"});
   for (int i = 0; i < kFieldCount; ++i) {
     Field field = game.picP(i);
     field.Enabled = false;

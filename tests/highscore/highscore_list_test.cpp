@@ -42,24 +42,26 @@ TEST_P(AbsteigendSortierenTest, PutsTheHighestFirstAndKeepsEarlierEntriesAheadOn
   EXPECT_EQ(Names(list), GetParam().order);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, AbsteigendSortierenTest,
-    ::testing::Values(
-        SortCase{"NewEntryOnTopOfAnEmptyList", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 50},
-                 NamesOf({10, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9})},
-        SortCase{"NewEntryInTheMiddle", {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 55},
-                 NamesOf({0, 1, 2, 3, 10, 4, 5, 6, 7, 8, 9})},
-        SortCase{"NewEntryEqualToAnOldOneComesAfterIt",
-                 {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 50},
-                 NamesOf({0, 1, 2, 3, 4, 10, 5, 6, 7, 8, 9})},
-        SortCase{"NewEntryBelowTheTenthStaysEleventh",
-                 {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 3},
-                 NamesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
-        SortCase{"AllEqual", {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
-                 NamesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
-        SortCase{"NegativeScoresGoBelowBlanks", {-5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4},
-                 NamesOf({10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0})}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lists, AbsteigendSortierenTest,
+                         ::testing::Values(SortCase{"NewEntryOnTopOfAnEmptyList",
+                                                    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 50},
+                                                    NamesOf({10, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9})},
+                                           SortCase{"NewEntryInTheMiddle",
+                                                    {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 55},
+                                                    NamesOf({0, 1, 2, 3, 10, 4, 5, 6, 7, 8, 9})},
+                                           SortCase{"NewEntryEqualToAnOldOneComesAfterIt",
+                                                    {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 50},
+                                                    NamesOf({0, 1, 2, 3, 4, 10, 5, 6, 7, 8, 9})},
+                                           SortCase{"NewEntryBelowTheTenthStaysEleventh",
+                                                    {90, 80, 70, 60, 50, 40, 30, 20, 10, 5, 3},
+                                                    NamesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
+                                           SortCase{"AllEqual",
+                                                    {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
+                                                    NamesOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10})},
+                                           SortCase{"NegativeScoresGoBelowBlanks",
+                                                    {-5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4},
+                                                    NamesOf({10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0})}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AbsteigendSortierenTest, MovesNameAndDateWithTheScore) {
   HighscoreList list = ListOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <cstdlib>
 

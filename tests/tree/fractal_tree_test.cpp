@@ -18,14 +18,14 @@ constexpr double Degrees(double degrees) { return degrees * 3.14159 / 180; }
 constexpr float kUp = -1.570795f;
 
 TEST(FractalTree, ConvertsToIntegerHalfToEvenAndSticksAtTheRangeEnds) {
-  const std::pair<double, Integer> rows[] = {{2.5, 2},   {3.5, 4},        {-2.5, -2},
-                                             {2.6, 3},   {-0.6, -1},      {672.12, 672},
+  const std::pair<double, Integer> rows[] = {{2.5, 2},     {3.5, 4},      {-2.5, -2},
+                                             {2.6, 3},     {-0.6, -1},    {672.12, 672},
                                              {4e4, 32767}, {-4e4, -32768}};
   for (const auto& [value, expected] : rows) EXPECT_EQ(ToInteger(value), expected) << value;
 }
 
 TEST(FractalTree, CutsABranchInto5UnitSegmentsOneNumberEach) {
-  const std::pair<Integer, std::size_t> rows[] = {{0, 0}, {2, 0},  {3, 1},  {7, 1},
+  const std::pair<Integer, std::size_t> rows[] = {{0, 0}, {2, 0},  {3, 1},    {7, 1},
                                                   {8, 2}, {13, 3}, {672, 134}};
   for (const auto& [length, segments] : rows) {
     std::vector<double> script(segments, 0.5);
@@ -38,7 +38,10 @@ TEST(FractalTree, CutsABranchInto5UnitSegmentsOneNumberEach) {
 }
 
 TEST(FractalTree, FirstSegmentEndsFiveUnitsAwayInTheBranchDirection) {
-  struct Row { double theta; int dx, dy; };
+  struct Row {
+    double theta;
+    int dx, dy;
+  };
   const Row rows[] = {{kUp, 0, -5}, {0, 5, 0}, {Degrees(135), -4, 4}, {Degrees(-60), 3, -4}};
   for (const Row& row : rows) {
     ScriptedRandom random({0.5});
@@ -77,8 +80,11 @@ TEST(FractalTree, ThicknessZeroKeepsTheLineWidthThePreviousBranchSet) {
 TEST(FractalTree, ChildrenCountFollowsTheNumberAndFanEvenlyAcross28Degrees) {
   // Before their jitter (r2 = 0.5), leftmost first when the parent points up.
   const std::pair<double, std::vector<double>> rows[] = {
-      {0.0, {-28, 28}},       {0.3333, {-28, 28}}, {0.3334, {-28, 0, 28}},
-      {0.6666, {-28, 0, 28}}, {0.6667, {-28, -28.0 / 3, 28.0 / 3, 28}},
+      {0.0, {-28, 28}},
+      {0.3333, {-28, 28}},
+      {0.3334, {-28, 0, 28}},
+      {0.6666, {-28, 0, 28}},
+      {0.6667, {-28, -28.0 / 3, 28.0 / 3, 28}},
       {0.9999999, {-28, -28.0 / 3, 28.0 / 3, 28}}};
   for (const auto& [r, offsets] : rows) {
     std::vector<double> script{r};
@@ -129,9 +135,12 @@ TEST(FractalTree, DrawsNumbersPerSegmentThenCountThenEachChildDepthFirst) {
 }
 
 TEST(FractalTree, PlacesTheTrunkFootAtTheBottomMiddle) {
-  struct Row { float width, height; Integer x, y; };
-  const Row rows[] = {{2220, 2220, 1110, 2215}, {2221, 2220.5f, 1110, 2216},
-                      {2221.5f, 2219.5f, 1111, 2214}};
+  struct Row {
+    float width, height;
+    Integer x, y;
+  };
+  const Row rows[] = {
+      {2220, 2220, 1110, 2215}, {2221, 2220.5f, 1110, 2216}, {2221.5f, 2219.5f, 1111, 2214}};
   for (const Row& row : rows) {
     ScriptedRandom random({});
     RecordingTree tree(random);
@@ -142,10 +151,17 @@ TEST(FractalTree, PlacesTheTrunkFootAtTheBottomMiddle) {
 }
 
 TEST(FractalTree, GrowsFiveLevelsThinnerAndWigglierUpTo30Degrees) {
-  struct Level { Integer thickness, lineWidth; float curve; };
+  struct Level {
+    Integer thickness, lineWidth;
+    float curve;
+  };
   // By levels still to draw: 5 is the trunk, 1 the twigs.
-  const Level levels[6] = {{}, {0, 1, 0.5235983f}, {1, 1, 0.279252f}, {2, 2, 0.139626f},
-                           {3, 3, 0.069813f}, {4, 4, 0.0349065f}};
+  const Level levels[6] = {{},
+                           {0, 1, 0.5235983f},
+                           {1, 1, 0.279252f},
+                           {2, 2, 0.139626f},
+                           {3, 3, 0.069813f},
+                           {4, 4, 0.0349065f}};
   const std::pair<double, std::size_t> rows[] = {{0.0, 1 + 2 + 4 + 8 + 16},
                                                  {0.99, 1 + 4 + 16 + 64 + 256}};
   for (const auto& [r, branchCount] : rows) {

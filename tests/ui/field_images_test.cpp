@@ -45,8 +45,8 @@ TEST(FieldImages, AnIndexOffTheArrayThrows) {
 }
 
 TEST(FieldImages, TilesShowTheirColourInside) {
-  const QColor colours[] = {QColor(255, 0, 0),   QColor(255, 196, 0), QColor(255, 255, 0),
-                            QColor(0, 255, 0),   QColor(0, 255, 255), QColor(0, 0, 255),
+  const QColor colours[] = {QColor(255, 0, 0),  QColor(255, 196, 0), QColor(255, 255, 0),
+                            QColor(0, 255, 0),  QColor(0, 255, 255), QColor(0, 0, 255),
                             QColor(255, 0, 255)};
   for (int index = 0; index < 7; ++index) {
     EXPECT_EQ(At(index, 30, 30), colours[index]) << index;
@@ -85,17 +85,20 @@ TEST_P(TileBevel, RingsLightenTopLeftAndDarkenBottomRight) {
 INSTANTIATE_TEST_SUITE_P(
     FieldImages, TileBevel,
     testing::Values(
-        TileCase{0, QColor(255, 0, 0),
+        TileCase{0,
+                 QColor(255, 0, 0),
                  {QColor(255, 160, 160), QColor(255, 120, 120), QColor(255, 80, 80),
                   QColor(255, 40, 40)},
                  {QColor(95, 0, 0), QColor(135, 0, 0), QColor(175, 0, 0), QColor(215, 0, 0)}},
         // 196 lies between the fixed points and is rounded to the nearest.
-        TileCase{1, QColor(255, 196, 0),
-                 {QColor(255, 233, 160), QColor(255, 224, 120), QColor(255, 215, 80),
-                  QColor(255, 205, 40)},
-                 {QColor(95, 73, 0), QColor(135, 104, 0), QColor(175, 135, 0),
-                  QColor(215, 165, 0)}},
-        TileCase{5, QColor(0, 0, 255),
+        TileCase{
+            1,
+            QColor(255, 196, 0),
+            {QColor(255, 233, 160), QColor(255, 224, 120), QColor(255, 215, 80),
+             QColor(255, 205, 40)},
+            {QColor(95, 73, 0), QColor(135, 104, 0), QColor(175, 135, 0), QColor(215, 165, 0)}},
+        TileCase{5,
+                 QColor(0, 0, 255),
                  {QColor(160, 160, 255), QColor(120, 120, 255), QColor(80, 80, 255),
                   QColor(40, 40, 255)},
                  {QColor(0, 0, 95), QColor(0, 0, 135), QColor(0, 0, 175), QColor(0, 0, 215)}}));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

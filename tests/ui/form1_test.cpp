@@ -28,10 +28,14 @@ TEST_F(Form1Test, ControlsSitAtTheirPlaces) {
   EXPECT_EQ(RectOf(form.txtSpielregeln()), QRect(31, 13, 577, 574));
   EXPECT_EQ(RectOf(form.txtInformation()), QRect(35, 15, 570, 570));
   const std::vector<std::pair<Button, QRect>> buttons = {
-      {kSpielStarten, {635, 295, 130, 22}},     {kSpielAbbrechen, {635, 322, 130, 22}},
-      {kTonEinschaltenAusschalten, {635, 349, 130, 22}}, {kFelderGrundfarbe, {635, 376, 130, 22}},
-      {kSpielregeln, {635, 403, 130, 22}},      {kInformation, {635, 430, 130, 22}},
-      {kHighscoreAnzeigen, {635, 457, 130, 22}}, {kHighscoreErneuern, {635, 484, 130, 22}},
+      {kSpielStarten, {635, 295, 130, 22}},
+      {kSpielAbbrechen, {635, 322, 130, 22}},
+      {kTonEinschaltenAusschalten, {635, 349, 130, 22}},
+      {kFelderGrundfarbe, {635, 376, 130, 22}},
+      {kSpielregeln, {635, 403, 130, 22}},
+      {kInformation, {635, 430, 130, 22}},
+      {kHighscoreAnzeigen, {635, 457, 130, 22}},
+      {kHighscoreErneuern, {635, 484, 130, 22}},
       {kProgrammBeenden, {635, 538, 130, 22}}};
   for (const auto& [button, rect] : buttons) EXPECT_EQ(RectOf(form.button(button)), rect) << button;
   for (int i = 0; i < 10; ++i) EXPECT_EQ(RectOf(form.picF(i)), QRect(770, 300 + 30 * i, 25, 25));
@@ -57,7 +61,8 @@ TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
   const QImage& tree = form.picCanvas()->Image();
   int green = 0;
   for (int y = 0; y < tree.height(); ++y) {
-    for (int x = 0; x < tree.width(); ++x) green += tree.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
+    for (int x = 0; x < tree.width(); ++x)
+      green += tree.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
   }
   EXPECT_GT(green, 100);
   EXPECT_EQ(sound.played, (std::vector<std::string>{"sounds/sound1.wav/1"}));
@@ -66,11 +71,12 @@ TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
 TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
   const QImage& drawing = form.Drawing();
   const std::vector<std::pair<QPoint, QColor>> pixels = {
-      {{0, 0}, {0, 245, 0}},     {{400, 1}, {0, 210, 0}},  {{400, 3}, {0, 140, 0}},
-      {{3, 3}, {0, 140, 0}},     {{799, 0}, {0, 5, 0}},    {{798, 1}, {0, 30, 0}},
-      {{796, 300}, {0, 80, 0}},  {{400, 599}, {0, 5, 0}},  {{0, 599}, {0, 245, 0}},
-      {{799, 599}, {0, 5, 0}},   {{400, 4}, {0, 128, 0}},  {{20, 300}, {0, 128, 0}}};
-  for (const auto& [point, colour] : pixels) EXPECT_EQ(drawing.pixelColor(point), colour) << point.x() << "," << point.y();
+      {{0, 0}, {0, 245, 0}},    {{400, 1}, {0, 210, 0}}, {{400, 3}, {0, 140, 0}},
+      {{3, 3}, {0, 140, 0}},    {{799, 0}, {0, 5, 0}},   {{798, 1}, {0, 30, 0}},
+      {{796, 300}, {0, 80, 0}}, {{400, 599}, {0, 5, 0}}, {{0, 599}, {0, 245, 0}},
+      {{799, 599}, {0, 5, 0}},  {{400, 4}, {0, 128, 0}}, {{20, 300}, {0, 128, 0}}};
+  for (const auto& [point, colour] : pixels)
+    EXPECT_EQ(drawing.pixelColor(point), colour) << point.x() << "," << point.y();
 }
 
 TEST_F(Form1Test, AColourFlashWipesTheFrameAndTheTickRedrawsIt) {
@@ -105,7 +111,8 @@ class DragTest : public Form1Test {
     FieldBox* from = form.picP(source);
     const QPoint grip(31, 31);
     QTest::mousePress(from, Qt::LeftButton, {}, grip);
-    QTest::mouseMove(from, from->mapFrom(&form, (form.picP(source)->geometry().center() + releaseInWindow) / 2));
+    QTest::mouseMove(
+        from, from->mapFrom(&form, (form.picP(source)->geometry().center() + releaseInWindow) / 2));
     QTest::mouseRelease(from, Qt::LeftButton, {}, from->mapFrom(&form, releaseInWindow));
   }
   QPoint CentreOf(int field) { return form.picP(field)->geometry().center(); }

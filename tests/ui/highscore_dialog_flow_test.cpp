@@ -151,8 +151,8 @@ TEST_F(HighscoreFlowTest, ANewEntryTakesTheEleventhPlaceAndTheListIsReordered) {
   ASSERT_EQ(bytes.size(), 429);
   EXPECT_EQ(bytes.mid(39 * 6, 39), Record(450, "Neu", kJetzt));
   EXPECT_EQ(bytes.mid(39 * 10, 39), Record(100, "Player 10", "01.02.24 10:00:00"));
-  EXPECT_EQ(ShownScores(), (std::vector<QString>{"1000", "900", "800", "700", "600", "500",
-                                                  "450", "400", "300", "200"}));
+  EXPECT_EQ(ShownScores(), (std::vector<QString>{"1000", "900", "800", "700", "600", "500", "450",
+                                                 "400", "300", "200"}));
   EXPECT_EQ(liste_.txtWert[10]->text(), QStringLiteral("100"));
 }
 

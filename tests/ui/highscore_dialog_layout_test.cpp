@@ -46,8 +46,8 @@ TEST_F(HighscoreDialogLayoutTest, WindowsAreFramelessFixedAndLoadedHidden) {
 
 TEST_F(HighscoreDialogLayoutTest, TheListShowsTenRowsAndHidesTheEleventh) {
   for (int zeile = 0; zeile < 11; ++zeile) {
-    for (QLineEdit* zelle : {liste_.txtRang[zeile], liste_.txtWert[zeile],
-                             liste_.txtPerson[zeile], liste_.txtDatum[zeile]}) {
+    for (QLineEdit* zelle : {liste_.txtRang[zeile], liste_.txtWert[zeile], liste_.txtPerson[zeile],
+                             liste_.txtDatum[zeile]}) {
       EXPECT_EQ(zelle->isVisibleTo(&liste_), zeile < 10) << zeile;
     }
   }

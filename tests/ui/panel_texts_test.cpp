@@ -95,9 +95,8 @@ TEST(InformationText, SpacesTitlesAndCreditsSitOnTheirLines) {
   ASSERT_EQ(lines.size(), 27);
 
   const std::vector<std::pair<int, int>> blankLines = {
-      {0, 118},  {1, 123},  {2, 119},  {3, 139}, {9, 119},  {11, 10}, {12, 19},
-      {13, 9},   {14, 6},   {15, 10},  {16, 9},  {17, 20},  {18, 11}, {19, 140},
-      {20, 1},   {21, 3},   {22, 12},
+      {0, 118}, {1, 123}, {2, 119}, {3, 139}, {9, 119},  {11, 10}, {12, 19}, {13, 9},  {14, 6},
+      {15, 10}, {16, 9},  {17, 20}, {18, 11}, {19, 140}, {20, 1},  {21, 3},  {22, 12},
   };
   for (const auto& [line, spaces] : blankLines) {
     EXPECT_EQ(lines[line], QString(spaces, QLatin1Char(' '))) << "line " << line;

@@ -12,9 +12,7 @@
 namespace breliko::ui {
 namespace {
 
-std::string GameSound(int n) {
-  return BRELIKO_SOUNDS_DIR "/sound" + std::to_string(n) + ".wav";
-}
+std::string GameSound(int n) { return BRELIKO_SOUNDS_DIR "/sound" + std::to_string(n) + ".wav"; }
 
 // Runs the real player the way a game does. On a machine without an audio
 // output (as in CI) every call must come back at once; where there is one,

@@ -73,8 +73,8 @@ inline std::vector<std::uint8_t> Riff(const std::vector<Chunk>& chunks,
   PutTag(out, form);
   for (const Chunk& chunk : chunks) {
     PutTag(out, chunk.tag);
-    PutU32(out, static_cast<std::uint32_t>(
-                    chunk.claimedSize < 0 ? chunk.body.size() : chunk.claimedSize));
+    PutU32(out, static_cast<std::uint32_t>(chunk.claimedSize < 0 ? chunk.body.size()
+                                                                 : chunk.claimedSize));
     out.insert(out.end(), chunk.body.begin(), chunk.body.end());
     if (chunk.body.size() % 2 != 0) out.push_back(0);
   }

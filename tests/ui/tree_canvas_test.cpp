@@ -69,7 +69,10 @@ TEST(TreeCanvas, LineWidthIsInPixels) {
 }
 
 TEST(TreeCanvas, CutsOffLinesLeavingTheCanvasNeverWrapsThem) {
-  struct Row { tree::Line line; int from, to; };  // columns painted in pixel row 50
+  struct Row {
+    tree::Line line;
+    int from, to;
+  };  // columns painted in pixel row 50
   const Row rows[] = {{{2000, 750, 4000, 750, 1}, 133, 147},
                       {{-1500, 750, 300, 750, 1}, 0, 20},
                       {{-30000, 750, 30000, 750, 1}, 0, 147},
