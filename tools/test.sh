@@ -1,7 +1,50 @@
 #!/usr/bin/env bash
-# Builds BRELIKO and runs every test through CTest.
+# Builds BRELIKO and runs every test stage (after installing what is missing):
+#
+#   bash tools/test.sh [STAGE...]
+#
+#   format    the code layout of every C++ file
+#   tests     unit, widget, end-to-end (real window under Xvfb), soak and
+#             highscore kill tests, in the normal build
+#   sanitize  the unit and widget tests again under AddressSanitizer and
+#             UndefinedBehaviorSanitizer
+#   fuzz      30 s of libFuzzer on each reader of the highscore file
+#
+# Without arguments every stage runs, in this order; the first failing stage
+# ends the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/build.sh
-ctest --test-dir build --output-on-failure --timeout 600
+stages=("$@")
+if ((${#stages[@]} == 0)); then
+  stages=(format tests sanitize)
+fi
+
+bash tools/deps.sh
+for stage in "${stages[@]}"; do
+  echo "=== stage: $stage ==="
+  case $stage in
+    format)
+      bash tools/check_format.sh
+      ;;
+    tests)
+      bash tools/build.sh default
+      ctest --test-dir build --output-on-failure --timeout 600
+      ;;
+    sanitize)
+      bash tools/build.sh sanitize
+      # The real window and the long soak are left to the normal build.
+      ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
+        UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-asan --output-on-failure --timeout 900 --label-exclude 'e2e|soak'
+      ;;
+    fuzz)
+      bash tools/fuzz.sh 30
+      ;;
+    *)
+      echo "unknown stage: $stage (format, tests, sanitize or fuzz)" >&2
+      exit 2
+      ;;
+  esac
+done
+echo "=== all stages passed: ${stages[*]} ==="

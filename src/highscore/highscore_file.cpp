@@ -55,7 +55,7 @@ QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
     return {};
   }
   if (offset >= file.size() || !file.seek(offset)) return {};
-  const QByteArray bytes = file.read(count);
+  QByteArray bytes = file.read(count);
   if (file.error() != QFileDevice::NoError) {
     ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, file.errorString()));
   }

@@ -5,9 +5,9 @@
 namespace breliko::ui {
 
 std::optional<QColor> NextBaseColour(const QColor& current) {
-  const auto found = std::find(kBaseColourCycle.begin(), kBaseColourCycle.end(), current);
+  const auto* const found = std::find(kBaseColourCycle.begin(), kBaseColourCycle.end(), current);
   if (found == kBaseColourCycle.end()) return std::nullopt;
-  const auto next = std::next(found);
+  const auto* const next = std::next(found);
   return next == kBaseColourCycle.end() ? kBaseColourCycle.front() : *next;
 }
 

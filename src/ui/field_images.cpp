@@ -184,7 +184,8 @@ double Heat(int x, int y) {
 
 // The share-th coolest heat of the image.
 double HeatRank(std::vector<double> heats, double share) {
-  const auto nth = heats.begin() + static_cast<std::ptrdiff_t>(share * heats.size());
+  const auto nth =
+      heats.begin() + static_cast<std::ptrdiff_t>(share * static_cast<double>(heats.size()));
   std::nth_element(heats.begin(), nth, heats.end());
   return *nth;
 }
@@ -201,7 +202,7 @@ QRgb FlameColour(double heat, double redBelow, double orangeBelow, double hottes
 
 QImage Flame() {
   std::vector<double> heats;
-  heats.reserve(kSize * kSize);
+  heats.reserve(static_cast<std::size_t>(kSize) * kSize);
   for (int y = 0; y < kSize; ++y) {
     for (int x = 0; x < kSize; ++x) heats.push_back(Heat(x, y));
   }

@@ -80,7 +80,7 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
   sink_->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kDeviceBuffer).count()));
   auto* samples = new QBuffer(sink_.get());
   samples->setData(reinterpret_cast<const char*>(clip.samples.data()),
-                   static_cast<qsizetype>(clip.samples.size()));
+                   static_cast<int>(clip.samples.size()));  // wave files are at most 16 MiB
   samples->open(QIODevice::ReadOnly);
   sink_->start(samples);
   if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {

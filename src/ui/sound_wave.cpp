@@ -31,7 +31,7 @@ std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t at) {
 }
 
 bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag) {
-  return std::equal(tag.begin(), tag.end(), bytes.begin() + at);
+  return std::equal(tag.begin(), tag.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 struct FormatCheck {

@@ -63,7 +63,7 @@ struct WaveClipLoad {
 
 // Game sounds are short; anything larger than this is refused rather than
 // read into memory.
-inline constexpr std::size_t kLargestWaveFile = 16 * 1024 * 1024;
+inline constexpr std::size_t kLargestWaveFile = std::size_t{16} * 1024 * 1024;
 
 // Reads and checks a wave file.
 WaveClipLoad LoadWaveClip(const std::string& file);

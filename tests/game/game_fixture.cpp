@@ -22,29 +22,18 @@ double DissolvedColourDraw(int colour) { return (colour + 0.5) / 8.0; }
 
 namespace {
 
-constexpr std::string_view kSymbols = "ROYGCBMJ";
-
 Field FieldFromSymbol(char symbol) {
   Field field;
   if (symbol == '.') return field;
   if (symbol == 'X') return Field{kBlocker, std::string(kBlockerTag), 0, true};
   if (symbol == 'F') return Field{kFlames, std::string(kMarkedTag), 1, true};
-  const auto colour = kSymbols.find(symbol);
+  const auto colour = kColourSymbols.find(symbol);
   if (colour == std::string_view::npos) {
     ADD_FAILURE() << "unknown board symbol '" << symbol << "'";
     return field;
   }
   const int index = static_cast<int>(colour);
   return Field{index, std::string(kPrototypeTags[index]), 1, true};
-}
-
-char SymbolOf(const Field& field) {
-  if (field.Tag == kEmptyTag) return field.HasPicture() ? '?' : '.';
-  if (field.Tag == kBlockerTag) return 'X';
-  if (field.Tag == kMarkedTag) return 'F';
-  if (field.Picture >= 0 && field.Picture < static_cast<int>(kSymbols.size()))
-    return kSymbols[field.Picture];
-  return '?';
 }
 
 }  // namespace
@@ -61,17 +50,6 @@ Board BoardFromPicture(const std::vector<std::string>& rows) {
     EXPECT_EQ(column, 9) << "row " << row << " needs nine symbols";
   }
   return board;
-}
-
-std::string PictureOf(const Board& board) {
-  std::string text = "\n";
-  for (int row = 0; row < 9; ++row) {
-    for (int column = 0; column < 9; ++column) {
-      text += SymbolOf(board[FieldIndex(row, column)]);
-      text += column < 8 ? ' ' : '\n';
-    }
-  }
-  return text;
 }
 
 void GameTest::Lay(const std::vector<std::string>& rows) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "board_picture.h"
 #include "game/game.h"
 
 namespace breliko::game::testing {
@@ -85,8 +86,6 @@ class FakeHost : public GameHost {
 // a row from the top; rows left out are empty:
 //   . empty   R O Y G C B M colours   J joker   X blocker   F flames
 Board BoardFromPicture(const std::vector<std::string>& rows);
-// The board drawn the same way, for failure messages.
-std::string PictureOf(const Board& board);
 
 class GameTest : public ::testing::Test {
  protected:
