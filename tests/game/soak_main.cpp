@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "soak_player.h"
@@ -31,14 +32,17 @@ int main(int argc, char** argv) {
   const long long seed = ArgumentOr(argc, argv, 2, 1);
 
   const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpuStart = std::clock();
   const auto report = breliko::game::testing::PlaySoak(drops, static_cast<std::uint64_t>(seed));
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
 
   std::printf("%lld drops in %lld games (seed %lld): %lld stripes, %lld squares\n",
               static_cast<long long>(report.drops), static_cast<long long>(report.games), seed,
               static_cast<long long>(report.stripes), static_cast<long long>(report.squares));
-  std::printf("%.1f s, %.0f drops per second\n", seconds.count(),
-              static_cast<double>(report.drops) / seconds.count());
+  std::printf("%.1f s (%.1f s of CPU): %.0f drops per second, %.0f per CPU second\n",
+              seconds.count(), cpuSeconds, static_cast<double>(report.drops) / seconds.count(),
+              static_cast<double>(report.drops) / cpuSeconds);
   if (!report.failure.empty()) {
     std::printf("BROKEN RULE: %s\n", report.failure.c_str());
     return 1;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "board_picture.h"
 #include "game/game.h"
@@ -59,6 +61,7 @@ bool IsFull(const Board& board) {
 class Soak {
  public:
   explicit Soak(std::uint64_t seed) : random_(seed), player_(seed + 1), game_(host_, random_) {
+    game_.Form_Load();  // as the window starts up
     // Now and then the pending tick lands inside a tree, as it can in the window.
     host_.onTree = [this] {
       if (game_.TimerEnabled() && player_.Next() < 0.5) game_.tmrTimer_Timer();
@@ -86,9 +89,44 @@ class Soak {
     ++report_.games;
   }
 
+  int RandomField() { return static_cast<int>(player_.Next() * kFieldCount); }
+
+  // The player gives each colour one of the nine 3 x 3 blocks as its home
+  // and carries tiles home; a home filled with its colour is a square.
+  static int HomeBlockOf(int picture) { return picture < kJoker ? picture : -1; }
+  static int BlockOf(int field) { return (field / 9) / 3 * 3 + (field % 9) / 3; }
+
+  int EmptyFieldInBlock(int block) const {
+    for (int i = 0; i < 9; ++i) {
+      const int field = FieldIndex(block / 3 * 3 + i / 3, block % 3 * 3 + i % 3);
+      if (game_.picP(field).IsEmpty()) return field;
+    }
+    return -1;
+  }
+
+  // A tile away from home carried there, searched from a random field on.
+  std::optional<std::pair<int, int>> HomewardMove() {
+    const int first = RandomField();
+    for (int i = 0; i < kFieldCount; ++i) {
+      const int source = (first + i) % kFieldCount;
+      const int home = HomeBlockOf(game_.picP(source).Picture);
+      if (!game_.CanDrag(source) || home < 0 || BlockOf(source) == home) continue;
+      const int target = EmptyFieldInBlock(home);
+      if (target >= 0) return std::pair(source, target);
+    }
+    return std::nullopt;
+  }
+
+  // Most moves carry a tile home; the rest are blind.
+  std::pair<int, int> ChooseMove() {
+    if (player_.Next() < 0.7) {
+      if (const auto move = HomewardMove()) return *move;
+    }
+    return {RandomField(), RandomField()};
+  }
+
   void PlayOneDrop() {
-    const int source = static_cast<int>(player_.Next() * kFieldCount);
-    const int target = static_cast<int>(player_.Next() * kFieldCount);
+    const auto [source, target] = ChooseMove();
     if (!game_.CanDrag(source)) return;
     game_.picP_DragDrop(target, source);
     ++report_.drops;

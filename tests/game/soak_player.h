@@ -15,7 +15,8 @@ struct SoakReport {
 };
 
 // Plays seeded random games through the engine alone, one after another,
-// with a player who drags random fields to random places, and checks after
+// with a player who mostly sorts the tiles by colour into 3 x 3 blocks and
+// otherwise drags random fields to random places, and checks after
 // every drop what must always hold. Stops after `drops` drops or at the
 // first broken rule. The same seed plays the same games.
 SoakReport PlaySoak(std::int64_t drops, std::uint64_t seed);

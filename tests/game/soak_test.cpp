@@ -14,6 +14,7 @@ TEST(SoakTest, SeededRandomGamesKeepTheirInvariantsToTheEnd) {
     EXPECT_EQ(report.drops, 30'000);
     EXPECT_GT(report.games, 100) << "games end when the board fills";
     EXPECT_GT(report.stripes, 0);
+    EXPECT_GT(report.squares, 0);
   }
 }
 
