@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 
 stages=("$@")
 if ((${#stages[@]} == 0)); then
-  stages=(format tests sanitize)
+  stages=(format tests sanitize fuzz)
 fi
 
 bash tools/deps.sh

@@ -23,7 +23,9 @@ QByteArray ToLatin3(const QString& text) {
   // is the one letter the code page has.
   const QString composed = text.normalized(QString::NormalizationForm_C);
 
-  QStringEncoder encoder(kCodePage);
+  // Stateless: otherwise a lone high surrogate at the end is held back for a
+  // second half that never comes, and drops out without an error.
+  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
   QByteArray bytes = encoder.encode(composed);
   if (!encoder.hasError()) return bytes;
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "highscore/datum_text.h"
+#include "highscore/highscore_changes.h"
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/highscore_controls.h"
@@ -60,25 +61,14 @@ void Form3::cmdWeiter_Click() {
   txtEingabeNamen->setFocus();
 
   liste_->ZeileZeigen(kNeu, neu);
-  // The new entry takes the eleventh place; whoever held it drops out.
-  eintraege_ = datei_->ReadList();
-  eintraege_[kNeu] = neu;
-  liste_->ZeilenZeigen(eintraege_);
-  ListeOrdnen();
-  const highscore::WriteResult gespeichert = ListeSpeichern();
+  const highscore::EntryOutcome aufgenommen = highscore::AddEntry(*datei_, neu);
+  liste_->ZeilenZeigen(aufgenommen.list);
 
   hide();
-  liste_->NachDemSpeichernZeigen(*datei_, gespeichert);
+  liste_->NachDemSpeichernZeigen(*datei_, aufgenommen.saved);
   emit ListeGeaendert();
 }
 
 void Form3::setUhr(std::function<QString()> uhr) { uhr_ = std::move(uhr); }
-
-void Form3::ListeOrdnen() {
-  highscore::AbsteigendSortieren(eintraege_);
-  liste_->ZeilenZeigen(eintraege_);
-}
-
-highscore::WriteResult Form3::ListeSpeichern() { return datei_->WriteList(eintraege_); }
 
 }  // namespace breliko::ui

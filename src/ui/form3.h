@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "highscore/highscore_file.h"
-#include "highscore/highscore_list.h"
 #include "ui/highscore_dialog.h"
 
 class QLabel;
@@ -42,14 +41,10 @@ class Form3 : public HighscoreDialog {
   void ListeGeaendert();
 
  private:
-  void ListeOrdnen();
-  highscore::WriteResult ListeSpeichern();
-
   Form2* liste_;
   const highscore::HighscoreFile* datei_;
   std::function<QString()> uhr_;
   qint16 wert_ = 0;
-  highscore::HighscoreList eintraege_;
 };
 
 }  // namespace breliko::ui

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "highscore/highscore_list.h"
+#include "highscore/highscore_changes.h"
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/highscore_controls.h"
@@ -34,7 +34,7 @@ Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
 
 void Form4::cmdJa_Click() {
   hide();
-  const highscore::WriteResult geleert = datei_->WriteList(highscore::HighscoreList{});
+  const highscore::WriteResult geleert = highscore::ResetList(*datei_);
   liste_->ZeilenZeigen(datei_->ReadList());
   liste_->NachDemSpeichernZeigen(*datei_, geleert);
   emit ListeGeaendert();

@@ -32,7 +32,16 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("b"),
                    QByteArray("a?b")},
         EncodeCase{"DecomposedLetterIsComposedFirst", QStringLiteral("c\u0302io"),
-                   QByteArray::fromHex("e6696f")}),
+                   QByteArray::fromHex("e6696f")},
+        // Half of a surrogate pair is no character either. At the end of the
+        // text the converter used to hold it back, waiting for its other
+        // half, and the name lost it without a trace.
+        EncodeCase{"LoneHighSurrogateAtTheEndIsAQuestionMark",
+                   QStringLiteral("ab") + QChar(char16_t(0xD800)), QByteArray("ab?")},
+        EncodeCase{
+            "LoneSurrogatesInTheMiddleAreQuestionMarks",
+            QStringLiteral("a") + QChar(char16_t(0xD800)) + u'b' + QChar(char16_t(0xDC00)) + u'c',
+            QByteArray("a?b?c")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ToLatin3FieldTest, CutsOrPadsToTheWidth) {

@@ -1,0 +1,78 @@
+#include "highscore/highscore_changes.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "record_bytes.h"
+
+namespace breliko::highscore {
+namespace {
+
+using breliko::testing::EmptyRecords;
+using breliko::testing::ReadAll;
+using breliko::testing::Record;
+using breliko::testing::WriteAll;
+
+constexpr const char* kDatum = "05.03.24 14:02:07";
+
+// Ten places from 1000 down to 100, and an eleventh of 50.
+QByteArray FullList() {
+  QByteArray bytes;
+  for (int place = 1; place <= 10; ++place) {
+    bytes += Record(1100 - 100 * place, "Player " + QByteArray::number(place), kDatum);
+  }
+  return bytes + Record(50, "Eleventh", kDatum);
+}
+
+class HighscoreChangesTest : public ::testing::Test {
+ protected:
+  QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
+  HighscoreFile File() const { return HighscoreFile(Path()); }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(HighscoreChangesTest, AnEntryTakesItsPlaceDropsTheEleventhAndKeepsLaterRecords) {
+  const QByteArray later = Record(4242, "Twelfth") + Record(7, "Thirteenth").left(11);
+  WriteAll(Path(), FullList() + later);
+
+  const EntryOutcome outcome = AddEntry(File(), {550, QStringLiteral("Ĉefo"), kDatum});
+  ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
+
+  const QByteArray cefo = QByteArray::fromHex("c6") + "efo";  // "Ĉefo" in ISO-8859-3
+  constexpr int kFivePlaces = 5 * 39;
+  const QByteArray expected = FullList().left(kFivePlaces) + Record(550, cefo, kDatum) +
+                              FullList().mid(kFivePlaces, kFivePlaces) + later;
+  EXPECT_EQ(ReadAll(Path()), expected);
+  EXPECT_EQ(outcome.list, File().ReadList());
+}
+
+TEST_F(HighscoreChangesTest, AFirstEntryWithoutAFileLeadsTenEmptyPlaces) {
+  const EntryOutcome outcome =
+      AddEntry(File(), {3, QStringLiteral("Nomo kun pli ol dudek literoj"), kDatum});
+  ASSERT_TRUE(outcome.saved.ok);
+  EXPECT_EQ(ReadAll(Path()), Record(3, "Nomo kun pli ol dude", kDatum) + EmptyRecords(10));
+  EXPECT_EQ(outcome.list[0].Person, QStringLiteral("Nomo kun pli ol dude"));
+}
+
+// A byte the code page leaves undefined shows as U+FFFD when read, but the
+// save can only write "?": the list shown after the entry must say "?" too.
+TEST_F(HighscoreChangesTest, TheListShownIsTheListSavedEvenForUndefinedBytes) {
+  WriteAll(Path(), Record(9, "A" + QByteArray::fromHex("a5") + "B"));
+
+  const EntryOutcome outcome = AddEntry(File(), {1, QStringLiteral("Nova"), kDatum});
+  ASSERT_TRUE(outcome.saved.ok);
+  EXPECT_EQ(ReadAll(Path()).left(39), Record(9, "A?B"));
+  EXPECT_EQ(outcome.list, File().ReadList());
+}
+
+TEST_F(HighscoreChangesTest, AResetEmptiesElevenRecordsAndKeepsLaterOnes) {
+  const QByteArray later = Record(4242, "Twelfth");
+  WriteAll(Path(), FullList() + later);
+  ASSERT_TRUE(ResetList(File()).ok);
+  EXPECT_EQ(ReadAll(Path()), EmptyRecords(11) + later);
+}
+
+}  // namespace
+}  // namespace breliko::highscore
