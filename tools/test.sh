@@ -6,6 +6,7 @@
 #   format    the code layout of every C++ file
 #   tests     unit, widget, end-to-end (real window under Xvfb), soak and
 #             highscore kill tests, in the normal build
+#   tidy      the static checks of .clang-tidy on src/
 #   sanitize  the unit and widget tests again under AddressSanitizer and
 #             UndefinedBehaviorSanitizer
 #   fuzz      30 s of libFuzzer on each reader of the highscore file
@@ -17,7 +18,7 @@ cd "$(dirname "$0")/.."
 
 stages=("$@")
 if ((${#stages[@]} == 0)); then
-  stages=(format tests sanitize fuzz)
+  stages=(format tests tidy sanitize fuzz)
 fi
 
 bash tools/deps.sh
@@ -31,6 +32,9 @@ for stage in "${stages[@]}"; do
       bash tools/build.sh default
       ctest --test-dir build --output-on-failure --timeout 600
       ;;
+    tidy)
+      bash tools/tidy.sh
+      ;;
     sanitize)
       bash tools/build.sh sanitize
       # The real window and the long soak are left to the normal build.
@@ -42,7 +46,7 @@ for stage in "${stages[@]}"; do
       bash tools/fuzz.sh 30
       ;;
     *)
-      echo "unknown stage: $stage (format, tests, sanitize or fuzz)" >&2
+      echo "unknown stage: $stage (format, tests, tidy, sanitize or fuzz)" >&2
       exit 2
       ;;
   esac
