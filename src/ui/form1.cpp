@@ -19,6 +19,7 @@
 #include "ui/panel_texts.h"
 #include "ui/tree_canvas.h"
 #include "ui/widget_colours.h"
+#include "ui/window_frame.h"
 
 namespace breliko::ui {
 
@@ -67,13 +68,11 @@ Form1::Form1(SoundOutput& sound, game::RandomSource& random, highscore::Highscor
       sound_(sound),
       random_(random),
       highscoreFile_(std::move(highscoreFile)),
-      game_(*this, random),
-      drawing_(kWidth, kHeight, QImage::Format_RGB32) {
+      game_(*this, random) {
   setObjectName("Form1");
   setWindowTitle(QString());
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  drawing_.fill(backColor_);
 
   CreateBoard();
   CreateRightColumn();
@@ -176,9 +175,22 @@ void Form1::CreatePanels() {
       MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
 }
 
+void Form1::PaintDrawing(QPainter& painter, const QRect& area) const {
+  painter.fillRect(area, backColor_);
+  if (frameDrawn_) DrawFrame(painter);
+}
+
 void Form1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect(), drawing_, event->rect());
+  painter.setClipRect(event->rect());
+  PaintDrawing(painter, event->rect());
+}
+
+QImage Form1::Drawing() const {
+  QImage drawing(kWidth, kHeight, QImage::Format_RGB32);
+  QPainter painter(&drawing);
+  PaintDrawing(painter, drawing.rect());
+  return drawing;
 }
 
 }  // namespace breliko::ui

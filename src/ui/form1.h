@@ -69,7 +69,7 @@ class Form1 : public QWidget, public game::GameHost {
   QTimer* tmrTimer() const { return tmrTimer_; }
   HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
   // What is drawn on the window itself: its background and the frame.
-  const QImage& Drawing() const { return drawing_; }
+  QImage Drawing() const;
   QColor BackColor() const { return backColor_; }
 
   // --- game::GameHost ---------------------------------------------------------
@@ -99,6 +99,8 @@ class Form1 : public QWidget, public game::GameHost {
   void CreateButtons();
   void CreatePanels();
   void SetBaseColour(const QColor& colour);
+  // Paints the window's own drawing over `area`: background, then frame.
+  void PaintDrawing(QPainter& painter, const QRect& area) const;
 
   // Dragging a field: pressed on one field, released over another.
   void BeginDrag(int source, QPoint globalPosition);
@@ -111,8 +113,11 @@ class Form1 : public QWidget, public game::GameHost {
   highscore::HighscoreFile highscoreFile_;
   game::Game game_;
 
-  QImage drawing_;
+  // The window's own drawing is its background and, once drawn, the frame;
+  // a new background colour wipes the frame. Kept as these two facts rather
+  // than as a window-sized image, and painted afresh on every paint event.
   QColor backColor_ = form1::kWindowColour;
+  bool frameDrawn_ = false;
 
   std::array<FieldBox*, game::kFieldCount> picP_{};
   std::array<FieldBox*, game::kPrototypeCount> picF_{};

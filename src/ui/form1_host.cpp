@@ -1,7 +1,6 @@
 // What the game asks of the main window.
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
@@ -15,7 +14,6 @@
 #include "ui/sound_output.h"
 #include "ui/tree_canvas.h"
 #include "ui/widget_colours.h"
-#include "ui/window_frame.h"
 
 namespace breliko::ui {
 
@@ -36,15 +34,14 @@ void Form1::cmdGo_Click() {
 }
 
 void Form1::RahmenZeichnen() {
-  QPainter painter(&drawing_);
-  DrawFrame(painter);
+  frameDrawn_ = true;
   update();
 }
 
 // A new background colour wipes whatever was drawn on the window.
 void Form1::SetWindowColour(game::Rgb colour) {
   backColor_ = QColor(colour.r, colour.g, colour.b);
-  drawing_.fill(backColor_);
+  frameDrawn_ = false;
   SetPaletteColour(lblBreliko_, QPalette::Window, backColor_);
   update();
 }

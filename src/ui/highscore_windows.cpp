@@ -24,16 +24,20 @@ void LadenUndUmrahmen(HighscoreDialog* fenster) {
 
 HighscoreWindows::HighscoreWindows(QWidget* hauptfenster, std::function<void()> listenTon,
                                    highscore::HighscoreFile datei)
-    : datei_(std::move(datei)), listenTon_(std::move(listenTon)) {
-  form2_ = new Form2(hauptfenster);
+    : hauptfenster_(hauptfenster), datei_(std::move(datei)), listenTon_(std::move(listenTon)) {}
+
+HighscoreWindows& HighscoreWindows::Geladen() {
+  if (form2_) return *this;
+  form2_ = new Form2(hauptfenster_);
   LadenUndUmrahmen(form2_);
-  form3_ = new Form3(form2_, &datei_, hauptfenster);
+  form3_ = new Form3(form2_, &datei_, hauptfenster_);
   LadenUndUmrahmen(form3_);
-  form4_ = new Form4(form2_, &datei_, hauptfenster);
+  form4_ = new Form4(form2_, &datei_, hauptfenster_);
   LadenUndUmrahmen(form4_);
 
   connect(form3_, &Form3::ListeGeaendert, this, &HighscoreWindows::ListeGeaendert);
   connect(form4_, &Form4::ListeGeaendert, this, &HighscoreWindows::ListeGeaendert);
+  return *this;
 }
 
 // With a main window the windows would go with it; without one they are ours.
@@ -47,10 +51,11 @@ int HighscoreWindows::HighscoreGrenzeLesen() const { return datei_.ReadHighscore
 
 void HighscoreWindows::cmdHighscoreAnzeigen_Click() {
   if (listenTon_) listenTon_();
-  form2_->ZeilenZeigen(datei_.ReadList());
-  form2_->MeldungLoeschen();
-  form2_->cmdWeiter->setText(QStringLiteral("reiri"));
-  form2_->Anzeigen(form2_->cmdWeiter);
+  Form2* liste = form2();
+  liste->ZeilenZeigen(datei_.ReadList());
+  liste->MeldungLoeschen();
+  liste->cmdWeiter->setText(QStringLiteral("reiri"));
+  liste->Anzeigen(liste->cmdWeiter);
 }
 
 void HighscoreWindows::Zeigen() { cmdHighscoreAnzeigen_Click(); }
@@ -58,10 +63,10 @@ void HighscoreWindows::Zeigen() { cmdHighscoreAnzeigen_Click(); }
 void HighscoreWindows::NeuerHighscore(int punkte) {
   // The file holds 16 bits; the game's score never leaves that range.
   using Limits = std::numeric_limits<qint16>;
-  form3_->NamenErfragen(qint16(std::clamp<int>(punkte, Limits::min(), Limits::max())));
+  form3()->NamenErfragen(qint16(std::clamp<int>(punkte, Limits::min(), Limits::max())));
 }
 
-void HighscoreWindows::cmdHighscoreErneuern_Click() { form4_->Anzeigen(nullptr); }
+void HighscoreWindows::cmdHighscoreErneuern_Click() { form4()->Anzeigen(nullptr); }
 
 void HighscoreWindows::ListeGeaendert() { emit HighscoreGrenzeGeaendert(HighscoreGrenzeLesen()); }
 

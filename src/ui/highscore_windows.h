@@ -14,9 +14,11 @@ class QWidget;
 
 namespace breliko::ui {
 
-// The three highscore windows as the main window uses them. Creating this
-// loads them without showing them: each is centred on the screen and gets
-// its box, list first, then name entry, then confirmation.
+// The three highscore windows as the main window uses them. They are loaded
+// the first time one of them is needed, without showing them: each is
+// centred on the screen and gets its box, list first, then name entry, then
+// confirmation. Many sessions never open them, and the main window comes up
+// sooner without them.
 class HighscoreWindows : public QObject {
   Q_OBJECT
 
@@ -41,9 +43,9 @@ class HighscoreWindows : public QObject {
   // Asks, without waiting, whether the list should be emptied.
   void cmdHighscoreErneuern_Click();
 
-  Form2* form2() const { return form2_; }
-  Form3* form3() const { return form3_; }
-  Form4* form4() const { return form4_; }
+  Form2* form2() { return Geladen().form2_; }
+  Form3* form3() { return Geladen().form3_; }
+  Form4* form4() { return Geladen().form4_; }
   const highscore::HighscoreFile& datei() const { return datei_; }
 
  signals:
@@ -53,7 +55,10 @@ class HighscoreWindows : public QObject {
 
  private:
   void ListeGeaendert();
+  // Loads the three windows unless they are loaded already.
+  HighscoreWindows& Geladen();
 
+  QPointer<QWidget> hauptfenster_;
   highscore::HighscoreFile datei_;
   std::function<void()> listenTon_;
   QPointer<Form2> form2_;
