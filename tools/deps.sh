@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick x11-xkb-utils
+  xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 

@@ -6,6 +6,7 @@
 #   window_test.sh PROGRAM SOUNDS_DIR
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+require_tools xprop
 
 e2e_setup "$@"
 start_xvfb
@@ -17,6 +18,15 @@ if [[ "$X,$Y,$WIDTH,$HEIGHT" == "112,84,800,600" ]]; then
   pass "window centred at (112, 84), 800 x 600"
 else
   fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected (112, 84), 800 x 600"
+fi
+# Frameless: the window asks any window manager for no decorations. Of the
+# Motif hints (flags, functions, decorations, ...), flag 0x2 says the third
+# field counts, and 0x0 there means no title bar and no border.
+hints=$(timeout 5 xprop -id "$window" _MOTIF_WM_HINTS 2>&1)
+if [[ "$hints" =~ =\ 0x[0-9a-f]*[2367abef],\ [^,]+,\ 0x0, ]]; then
+  pass "the window asks for no decorations ($hints)"
+else
+  fail "the window does not ask to be frameless: $hints"
 fi
 
 take_screenshot
