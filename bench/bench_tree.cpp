@@ -1,9 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QColor>
 
-#include <cstdlib>
 
 #include "game/random_source.h"
 #include "tree/fractal_tree.h"
@@ -66,13 +64,3 @@ BENCHMARK(BM_TreeLinesOnly)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // The canvas is a widget; it needs an application but no screen.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

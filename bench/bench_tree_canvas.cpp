@@ -3,12 +3,10 @@
 // the canvas's own repaint onto the window once the tree is there.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QColor>
 #include <QImage>
 
 #include <cstdint>
-#include <cstdlib>
 #include <random>
 
 #include "game/random_source.h"
@@ -83,13 +81,3 @@ BENCHMARK(BM_CanvasRepaint)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // The canvas is a widget; it needs an application but no screen.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
