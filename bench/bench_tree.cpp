@@ -2,7 +2,6 @@
 
 #include <QColor>
 
-
 #include "game/random_source.h"
 #include "tree/fractal_tree.h"
 #include "ui/tree_canvas.h"
