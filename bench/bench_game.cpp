@@ -5,31 +5,15 @@
 #include <random>
 
 #include "game/game.h"
+#include "game/quiet_host.h"
 
 namespace {
 
 using namespace breliko::game;
 
-class SilentHost : public GameHost {
- public:
-  void FieldChanged(int) override {}
-  void ScoreChanged(int) override {}
-  void PlaySound(const std::string&, int) override {}
-  void BaumZeichnen() override {}
-  void RahmenZeichnen() override {}
-  void SetWindowColour(Rgb) override {}
-  void SetTimerEnabled(bool) override {}
-  void HidePanels() override {}
-  void SetStartButtonVisible(bool) override {}
-  void PrepareWindow() override {}
-  void LoadDialogs() override {}
-  int ReadHighscoreThreshold() override { return 0; }
-  void RequestHighscoreEntry(int) override {}
-};
-
 // Drops of random fields onto random places, games restarted as they end.
 void BM_Drop(benchmark::State& state) {
-  SilentHost host;
+  QuietHost host;
   SeededRandomSource random(1);
   Game game(host, random);
   std::mt19937 player(7);
@@ -50,7 +34,7 @@ BENCHMARK(BM_Drop);
 
 // The five scans on a board full of colours that form nothing.
 void BM_ScanSeriesOnCrowdedBoard(benchmark::State& state) {
-  SilentHost host;
+  QuietHost host;
   SeededRandomSource random(1);
   Game game(host, random);
   for (int i = 0; i < kFieldCount; ++i) {

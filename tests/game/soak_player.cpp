@@ -9,6 +9,7 @@
 
 #include "board_picture.h"
 #include "game/game.h"
+#include "game/quiet_host.h"
 
 namespace breliko::game::testing {
 
@@ -17,9 +18,8 @@ namespace {
 constexpr int kMaxPunkte = 32767;
 
 // Counts what the window would be asked to show or play.
-class CountingHost : public GameHost {
+class CountingHost : public QuietHost {
  public:
-  void FieldChanged(int) override {}
   void ScoreChanged(int punkte) override { shownScore = punkte; }
   void PlaySound(const std::string& file, int) override {
     if (file == "sounds/sound3.wav") ++stripes;
@@ -29,15 +29,6 @@ class CountingHost : public GameHost {
   void BaumZeichnen() override {
     if (onTree) onTree();
   }
-  void RahmenZeichnen() override {}
-  void SetWindowColour(Rgb) override {}
-  void SetTimerEnabled(bool) override {}
-  void HidePanels() override {}
-  void SetStartButtonVisible(bool) override {}
-  void PrepareWindow() override {}
-  void LoadDialogs() override {}
-  int ReadHighscoreThreshold() override { return 0; }
-  void RequestHighscoreEntry(int) override {}
 
   int shownScore = -1;
   std::int64_t stripes = 0;

@@ -10,20 +10,12 @@ namespace breliko::highscore {
 namespace {
 
 using breliko::testing::EmptyRecords;
+using breliko::testing::FullList;
 using breliko::testing::ReadAll;
 using breliko::testing::Record;
 using breliko::testing::WriteAll;
 
 constexpr const char* kDatum = "05.03.24 14:02:07";
-
-// Ten places from 1000 down to 100, and an eleventh of 50.
-QByteArray FullList() {
-  QByteArray bytes;
-  for (int place = 1; place <= 10; ++place) {
-    bytes += Record(1100 - 100 * place, "Player " + QByteArray::number(place), kDatum);
-  }
-  return bytes + Record(50, "Eleventh", kDatum);
-}
 
 class HighscoreChangesTest : public ::testing::Test {
  protected:
@@ -35,15 +27,15 @@ class HighscoreChangesTest : public ::testing::Test {
 
 TEST_F(HighscoreChangesTest, AnEntryTakesItsPlaceDropsTheEleventhAndKeepsLaterRecords) {
   const QByteArray later = Record(4242, "Twelfth") + Record(7, "Thirteenth").left(11);
-  WriteAll(Path(), FullList() + later);
+  WriteAll(Path(), FullList(kDatum) + later);
 
   const EntryOutcome outcome = AddEntry(File(), {550, QStringLiteral("Ĉefo"), kDatum});
   ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
 
   const QByteArray cefo = QByteArray::fromHex("c6") + "efo";  // "Ĉefo" in ISO-8859-3
   constexpr int kFivePlaces = 5 * 39;
-  const QByteArray expected = FullList().left(kFivePlaces) + Record(550, cefo, kDatum) +
-                              FullList().mid(kFivePlaces, kFivePlaces) + later;
+  const QByteArray expected = FullList(kDatum).left(kFivePlaces) + Record(550, cefo, kDatum) +
+                              FullList(kDatum).mid(kFivePlaces, kFivePlaces) + later;
   EXPECT_EQ(ReadAll(Path()), expected);
   EXPECT_EQ(outcome.list, File().ReadList());
 }
@@ -69,7 +61,7 @@ TEST_F(HighscoreChangesTest, TheListShownIsTheListSavedEvenForUndefinedBytes) {
 
 TEST_F(HighscoreChangesTest, AResetEmptiesElevenRecordsAndKeepsLaterOnes) {
   const QByteArray later = Record(4242, "Twelfth");
-  WriteAll(Path(), FullList() + later);
+  WriteAll(Path(), FullList(kDatum) + later);
   ASSERT_TRUE(ResetList(File()).ok);
   EXPECT_EQ(ReadAll(Path()), EmptyRecords(11) + later);
 }

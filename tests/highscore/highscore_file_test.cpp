@@ -14,19 +14,10 @@ namespace breliko::highscore {
 namespace {
 
 using breliko::testing::EmptyRecords;
+using breliko::testing::FullList;
 using breliko::testing::ReadAll;
 using breliko::testing::Record;
 using breliko::testing::WriteAll;
-
-// Ten places from 1000 down to 100, and an eleventh of 50.
-QByteArray FullList() {
-  QByteArray bytes;
-  for (int place = 1; place <= 10; ++place) {
-    const QByteArray name = "Player " + QByteArray::number(place);
-    bytes += Record(1100 - 100 * place, name, "01.02.24 10:00:00");
-  }
-  return bytes + Record(50, "Eleventh", "01.02.24 10:00:00");
-}
 
 HighscoreList ListWithTopScore(int wert) {
   HighscoreList list;

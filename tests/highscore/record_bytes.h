@@ -21,6 +21,14 @@ inline QByteArray Record(int wert, QByteArray person = {}, QByteArray datum = {}
 
 inline QByteArray EmptyRecords(int count) { return Record(0).repeated(count); }
 
+// Ten places from 1000 down to 100, and an eleventh of 50.
+inline QByteArray FullList(const QByteArray& datum = "01.02.24 10:00:00") {
+  QByteArray bytes;
+  for (int place = 1; place <= 10; ++place)
+    bytes += Record(1100 - 100 * place, "Player " + QByteArray::number(place), datum);
+  return bytes + Record(50, "Eleventh", datum);
+}
+
 inline QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
