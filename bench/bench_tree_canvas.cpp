@@ -11,7 +11,7 @@
 
 #include "game/random_source.h"
 #include "tree/fractal_tree.h"
-#include "ui/tree_canvas.h"
+#include "ui/main_window/tree_canvas.h"
 
 namespace {
 

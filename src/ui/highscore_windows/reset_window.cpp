@@ -1,0 +1,46 @@
+// Highscore windows: Form4, the question before the list is reset.
+#include "ui/highscore_windows/reset_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "highscore/highscore_changes.h"
+#include "ui/common/fonts.h"
+#include "ui/highscore_windows/highscore_controls.h"
+#include "ui/highscore_windows/highscore_list_window.h"
+
+namespace breliko::ui {
+
+namespace {
+
+constexpr QSize kGroesse{250, 144};
+constexpr QRect kLblFrage{19, 41, 215, 18};
+constexpr QRect kCmdJa{43, 80, 66, 24};
+constexpr QRect kCmdNein{142, 80, 66, 24};
+
+}  // namespace
+
+Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* parent)
+    : HighscoreDialog(kGroesse, QString(), parent), liste_(liste), datei_(datei) {
+  lblFrage = MakeQuestion(this, kLblFrage,
+                          QStringLiteral("Ĉu efektive vi volas dissolvigi la highscore?"), false);
+  cmdJa = MakeGreenButton(this, kCmdJa, QStringLiteral("&jes"), SudEuroFont(kSmallPx));
+  cmdNein = MakeGreenButton(this, kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
+  connect(cmdJa, &QPushButton::clicked, this, &Form4::cmdJa_Click);
+  connect(cmdNein, &QPushButton::clicked, this, &Form4::cmdNein_Click);
+
+  setTabOrder(cmdJa, cmdNein);
+  cmdJa->setFocus();
+}
+
+void Form4::cmdJa_Click() {
+  hide();
+  const highscore::WriteResult geleert = highscore::ResetList(*datei_);
+  liste_->ZeilenZeigen(datei_->ReadList());
+  liste_->NachDemSpeichernZeigen(*datei_, geleert);
+  emit ListeGeaendert();
+}
+
+void Form4::cmdNein_Click() { hide(); }
+
+}  // namespace breliko::ui

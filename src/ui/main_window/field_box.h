@@ -1,0 +1,44 @@
+// Main window: one field of the board, a picture box that can be dragged and dropped on.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QImage;
+
+namespace breliko::ui {
+
+// One picture box of the board (`picP(i)`) or of the hidden prototypes
+// (`picF(i)`): its background colour with the field's image over it. A press
+// on it is reported to the owner, which decides whether a drag starts.
+class FieldBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  FieldBox(int index, QWidget* parent);
+
+  int Index() const { return index_; }
+  // The field's image; nullptr for none. The image is shared, never copied.
+  void SetPicture(const QImage* picture);
+  const QImage* Picture() const { return picture_; }
+  void SetBackColor(const QColor& colour);
+  QColor BackColor() const { return backColor_; }
+
+ signals:
+  void Pressed(int index, QPoint globalPosition);
+  void Dragged(QPoint globalPosition);
+  void Released(QPoint globalPosition);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  int index_;
+  const QImage* picture_ = nullptr;
+  QColor backColor_;
+};
+
+}  // namespace breliko::ui

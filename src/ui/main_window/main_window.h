@@ -1,0 +1,144 @@
+// Main window: Form1, the board, the score, the tree and the command buttons.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/game.h"
+#include "highscore/highscore_file.h"
+#include "ui/main_window/main_window_layout.h"
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+
+namespace breliko::sound {
+class SoundOutput;
+}  // namespace breliko::sound
+
+namespace breliko::ui {
+
+class DragOutline;
+class FieldBox;
+class HighscoreWindows;
+class TreeCanvas;
+
+// The main window: the board on the left, title, score, tree and command
+// buttons on the right, the rules and information panels over the board.
+// It shows the game's state and hands every event to the game; the rules
+// themselves live in game::Game.
+class Form1 : public QWidget, public game::GameHost {
+  Q_OBJECT
+
+ public:
+  Form1(sound::SoundOutput& sound, game::RandomSource& random,
+        highscore::HighscoreFile highscoreFile = highscore::HighscoreFile());
+  ~Form1() override;
+
+  void Form_Load();
+
+  // --- Command buttons ------------------------------------------------------
+  void cmdSpielStarten_Click() { game_.cmdSpielStarten_Click(); }
+  void cmdSpielAbbrechen_Click() { game_.cmdSpielAbbrechen_Click(); }
+  void cmdTonEinschaltenAusschalten_Click();
+  void cmdFelderGrundfarbe_Click();
+  void cmdSpielregeln_Click();
+  void cmdInformation_Click();
+  void cmdHighscoreAnzeigen_Click();
+  void Zeigen() { cmdHighscoreAnzeigen_Click(); }
+  void cmdHighscoreErneuern_Click();
+  void cmdProgrammBeenden_Click();
+  void cmdGo_Click();
+
+  // What ending the program does; the real program leaves the event loop.
+  void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+
+  // --- The controls, for the window's tests ---------------------------------
+  game::Game& game() { return game_; }
+  FieldBox* picP(int index) const { return picP_[index]; }
+  FieldBox* picF(int index) const { return picF_[index]; }
+  QPushButton* button(form1::Button which) const { return buttons_[which]; }
+  QPushButton* cmdGo() const { return cmdGo_; }
+  QLabel* lblBreliko() const { return lblBreliko_; }
+  QLabel* lblPunkte() const { return lblPunkte_; }
+  TreeCanvas* picCanvas() const { return picCanvas_; }
+  QTextEdit* txtSpielregeln() const { return txtSpielregeln_; }
+  QTextEdit* txtInformation() const { return txtInformation_; }
+  QTimer* tmrTimer() const { return tmrTimer_; }
+  HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
+  // What is drawn on the window itself: its background and the frame.
+  QImage Drawing() const;
+  QColor BackColor() const { return backColor_; }
+
+  // --- game::GameHost ---------------------------------------------------------
+  void FieldChanged(int index) override;
+  void ScoreChanged(int punkte) override;
+  void PlaySound(const std::string& file, int flags) override;
+  void BaumZeichnen() override { cmdGo_Click(); }
+  void RahmenZeichnen() override;
+  void SetWindowColour(game::Rgb colour) override;
+  void SetTimerEnabled(bool enabled) override;
+  void HidePanels() override;
+  void SetStartButtonVisible(bool visible) override;
+  void PrepareWindow() override;
+  void LoadDialogs() override;
+  int ReadHighscoreThreshold() override;
+  void RequestHighscoreEntry(int punkte) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // Closed by the desktop (the window has no close box of its own), the
+  // program ends as by its quit button instead of running on unseen.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateBoard();
+  void CreateRightColumn();
+  void CreateButtons();
+  void CreatePanels();
+  void SetBaseColour(const QColor& colour);
+  // Paints the window's own drawing over `area`: background, then frame.
+  void PaintDrawing(QPainter& painter, const QRect& area) const;
+
+  // Dragging a field: pressed on one field, released over another.
+  void BeginDrag(int source, QPoint globalPosition);
+  void MoveDrag(QPoint globalPosition);
+  void EndDrag(QPoint globalPosition);
+  int FieldAt(QPoint globalPosition) const;
+
+  sound::SoundOutput& sound_;
+  game::RandomSource& random_;
+  highscore::HighscoreFile highscoreFile_;
+  game::Game game_;
+
+  // The window's own drawing is its background and, once drawn, the frame;
+  // a new background colour wipes the frame. Kept as these two facts rather
+  // than as a window-sized image, and painted afresh on every paint event.
+  QColor backColor_ = form1::kWindowColour;
+  bool frameDrawn_ = false;
+
+  std::array<FieldBox*, game::kFieldCount> picP_{};
+  std::array<FieldBox*, game::kPrototypeCount> picF_{};
+  std::array<QPushButton*, form1::kButtonCount> buttons_{};
+  QPushButton* cmdGo_ = nullptr;
+  QLabel* lblBreliko_ = nullptr;
+  QLabel* lblPunkte_ = nullptr;
+  TreeCanvas* picCanvas_ = nullptr;
+  QTextEdit* txtSpielregeln_ = nullptr;
+  QTextEdit* txtInformation_ = nullptr;
+  QTimer* tmrTimer_ = nullptr;
+  DragOutline* dragOutline_ = nullptr;
+  std::unique_ptr<HighscoreWindows> highscore_;
+
+  int dragSource_ = -1;
+  QPoint dragGrip_;  // where in the field the pointer took hold of it
+  std::function<void()> quit_;
+};
+
+}  // namespace breliko::ui

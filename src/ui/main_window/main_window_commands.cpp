@@ -1,0 +1,61 @@
+// The small commands of the main window: sound, base colour, panels,
+// highscore and quit.
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/base_colour.h"
+#include "ui/main_window/field_box.h"
+#include "ui/main_window/main_window.h"
+
+namespace breliko::ui {
+
+using namespace form1;
+
+// The switch's caption names what the next click does, and the click reads
+// the state from it.
+void Form1::cmdTonEinschaltenAusschalten_Click() {
+  QPushButton* sound = buttons_[kTonEinschaltenAusschalten];
+  if (sound->text() == QString::fromUtf8(kSoundOnCaption)) {
+    sound->setText(QString::fromUtf8(kSoundOffCaption));
+    game_.SetTonAn(true);
+  } else {
+    sound->setText(QString::fromUtf8(kSoundOnCaption));
+    game_.SetTonAn(false);
+  }
+}
+
+// All fields share one base colour, so field 0 tells which it is.
+void Form1::cmdFelderGrundfarbe_Click() {
+  const auto next = NextBaseColour(picP_[0]->BackColor());
+  if (next) SetBaseColour(*next);
+}
+
+void Form1::cmdSpielregeln_Click() {
+  txtInformation_->hide();
+  txtSpielregeln_->setVisible(!txtSpielregeln_->isVisible());
+  if (txtSpielregeln_->isVisible()) txtSpielregeln_->raise();
+}
+
+void Form1::cmdInformation_Click() {
+  txtSpielregeln_->hide();
+  txtInformation_->setVisible(!txtInformation_->isVisible());
+  if (txtInformation_->isVisible()) txtInformation_->raise();
+}
+
+void Form1::cmdHighscoreAnzeigen_Click() { highscore_->cmdHighscoreAnzeigen_Click(); }
+
+void Form1::cmdHighscoreErneuern_Click() { highscore_->cmdHighscoreErneuern_Click(); }
+
+void Form1::cmdProgrammBeenden_Click() {
+  hide();
+  if (quit_) quit_();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (quit_) quit_();
+}
+
+}  // namespace breliko::ui

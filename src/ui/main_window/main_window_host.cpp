@@ -1,0 +1,93 @@
+// What the game asks of the main window.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "game/sounds.h"
+#include "sound/sound_output.h"
+#include "ui/common/centring.h"
+#include "ui/common/widget_colours.h"
+#include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/field_box.h"
+#include "ui/main_window/field_images.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/tree_canvas.h"
+
+namespace breliko::ui {
+
+using namespace form1;
+
+void Form1::FieldChanged(int index) {
+  const game::Field& field = game_.picP(index);
+  picP_[index]->SetPicture(field.HasPicture() ? &FieldImage(field.Picture) : nullptr);
+  picP_[index]->setEnabled(field.Enabled);
+}
+
+void Form1::ScoreChanged(int punkte) { lblPunkte_->setText(QString::number(punkte)); }
+
+void Form1::PlaySound(const std::string& file, int flags) { sound_.Play(file, flags); }
+
+void Form1::cmdGo_Click() {
+  picCanvas_->DrawTree(random_, [] { QCoreApplication::processEvents(); });
+}
+
+void Form1::RahmenZeichnen() {
+  frameDrawn_ = true;
+  update();
+}
+
+// A new background colour wipes whatever was drawn on the window.
+void Form1::SetWindowColour(game::Rgb colour) {
+  backColor_ = QColor(colour.r, colour.g, colour.b);
+  frameDrawn_ = false;
+  SetPaletteColour(lblBreliko_, QPalette::Window, backColor_);
+  update();
+}
+
+// Switching on a running timer leaves its 400 ms running: one tick still
+// empties every field marked by then.
+void Form1::SetTimerEnabled(bool enabled) {
+  if (!enabled) {
+    tmrTimer_->stop();
+  } else if (!tmrTimer_->isActive()) {
+    tmrTimer_->start();
+  }
+}
+
+void Form1::HidePanels() {
+  txtInformation_->hide();
+  txtSpielregeln_->hide();
+}
+
+void Form1::SetStartButtonVisible(bool visible) {
+  QPushButton* start = buttons_[kSpielStarten];
+  start->setVisible(visible);
+  if (visible) start->setFocus();
+}
+
+void Form1::PrepareWindow() {
+  SetBaseColour(kStartBaseColour);
+  SetPaletteColour(lblBreliko_, QPalette::WindowText, kStartBaseColour);
+  picCanvas_->SetBackColor(kStartBaseColour);
+  RahmenZeichnen();
+  CentreOnScreen(*this);
+}
+
+void Form1::SetBaseColour(const QColor& colour) {
+  for (FieldBox* field : picP_) field->SetBackColor(colour);
+}
+
+void Form1::LoadDialogs() {
+  highscore_ = std::make_unique<HighscoreWindows>(
+      this, [this] { game_.TonSpielen(game::kSoundHighscore, game::kSoundAsync); }, highscoreFile_);
+  connect(highscore_.get(), &HighscoreWindows::HighscoreGrenzeGeaendert, this,
+          [this](int grenze) { game_.SetHighscoreGrenze(grenze); });
+}
+
+int Form1::ReadHighscoreThreshold() { return highscore_->HighscoreGrenzeLesen(); }
+
+void Form1::RequestHighscoreEntry(int punkte) { highscore_->NeuerHighscore(punkte); }
+
+}  // namespace breliko::ui

@@ -1,0 +1,57 @@
+#include "sound/audio_thread.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "sound_test_support.h"
+
+namespace breliko::sound {
+namespace {
+
+std::string GameSound(int n) { return BRELIKO_SOUNDS_DIR "/sound" + std::to_string(n) + ".wav"; }
+
+// Runs the real player the way a game does. On a machine without an audio
+// output (as in CI) every call must come back at once; where there is one,
+// the sounds are heard and the waiting ones end with their sound. Either
+// way nothing hangs, and nothing is told twice.
+TEST(SoundAudioThread, PlaysAGameThroughWithoutHangingOrRepeatingItself) {
+  std::ostringstream log;
+  const std::string missing = BRELIKO_SOUNDS_DIR "/no-such-sound.wav";
+  {
+    auto complaints = std::make_shared<SoundComplaints>(log);
+    WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
+    soundtest::Watchdog watchdog("the real sound player");
+    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), SND_ASYNC);
+    for (int round = 0; round < 2; ++round) {
+      player.Play(GameSound(2), SND_ASYNC);
+      player.Play(missing, SND_ASYNC);
+      player.Play(GameSound(5), SND_SYNC);
+      player.Play(missing, SND_SYNC);
+      player.Play(GameSound(7), SND_SYNC);
+    }
+  }  // the audio thread has finished here, so the log is complete
+
+  std::map<std::string, int> linesAbout;
+  std::istringstream in(log.str());
+  const std::string prefix = "breliko: cannot play ";
+  for (std::string line; std::getline(in, line);) {
+    ASSERT_TRUE(line.starts_with(prefix)) << line;
+    const auto end = line.find(": ", prefix.size());
+    ++linesAbout[line.substr(prefix.size(), end - prefix.size())];
+  }
+  EXPECT_EQ(linesAbout[missing], 1) << log.str();
+  for (const auto& [what, count] : linesAbout) EXPECT_EQ(count, 1) << what;
+}
+
+TEST(SoundAudioThread, SystemOutputComesBackFromAWaitingSound) {
+  const std::unique_ptr<SoundOutput> sound = MakeSystemSoundOutput();
+  soundtest::Watchdog watchdog("the system sound output");
+  sound->Play(GameSound(5), SND_SYNC);
+}
+
+}  // namespace
+}  // namespace breliko::sound

@@ -1,0 +1,147 @@
+// The command buttons of the main window and their access keys.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "main_window_fixture.h"
+#include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/tree_canvas.h"
+
+namespace breliko::ui::testing {
+namespace {
+
+using namespace form1;
+
+// An access key presses its button the way a click does, with the button
+// shown pressed for a moment first.
+constexpr int kPressAnimation = 300;
+
+TEST_F(Form1Test, AltLStartsAGameWhileTheStartButtonShows) {
+  ShowAndActivate();
+  QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+  QTest::qWait(kPressAnimation);
+  EXPECT_EQ(OccupiedFields(), 3);
+  EXPECT_FALSE(form.button(kSpielStarten)->isVisible());
+  EXPECT_EQ(sound.played.back(), "sounds/sound2.wav/1");
+
+  // Hidden, the start button no longer answers to its key.
+  QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+  QTest::qWait(kPressAnimation);
+  EXPECT_EQ(sound.played.size(), 2u);
+
+  QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
+  QTest::qWait(kPressAnimation);
+  EXPECT_EQ(OccupiedFields(), 0);
+  EXPECT_TRUE(form.button(kSpielStarten)->isVisible());
+  EXPECT_TRUE(form.button(kSpielStarten)->hasFocus());
+}
+
+TEST_F(Form1Test, AltFEndsTheProgram) {
+  ShowAndActivate();
+  QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
+  QTest::qWait(kPressAnimation);
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Form1Test, ClosingTheWindowFromOutsideEndsTheProgramToo) {
+  form.show();
+  form.close();
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(Form1Test, TheSoundSwitchNamesWhatTheNextClickDoes) {
+  QPushButton* toggle = form.button(kTonEinschaltenAusschalten);
+  EXPECT_EQ(toggle->text(), "&malkonekti sonon");
+  toggle->click();
+  EXPECT_EQ(toggle->text(), "konekti &sonon");
+  EXPECT_FALSE(form.game().TonAn());
+  form.cmdSpielStarten_Click();
+  EXPECT_EQ(sound.played.size(), 1u) << "only the start-up sound";
+  toggle->click();
+  EXPECT_EQ(toggle->text(), "&malkonekti sonon");
+  EXPECT_TRUE(form.game().TonAn());
+}
+
+TEST_F(Form1Test, TheBaseColourStepsThroughSixColoursAndBack) {
+  const std::vector<QColor> expected = {{255, 255, 255}, {230, 230, 230}, {195, 195, 195},
+                                        {0, 0, 0},       {255, 230, 230}, {230, 255, 230}};
+  for (const QColor& colour : expected) {
+    form.button(kFelderGrundfarbe)->click();
+    for (int i = 0; i < game::kFieldCount; ++i) ASSERT_EQ(form.picP(i)->BackColor(), colour) << i;
+  }
+  EXPECT_EQ(form.picCanvas()->BackColor(), QColor(230, 255, 230));
+  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::WindowText), QColor(230, 255, 230));
+}
+
+TEST_F(Form1Test, ABaseColourOutsideTheCycleStays) {
+  for (int i = 0; i < game::kFieldCount; ++i) form.picP(i)->SetBackColor(QColor(1, 2, 3));
+  form.cmdFelderGrundfarbe_Click();
+  EXPECT_EQ(form.picP(40)->BackColor(), QColor(1, 2, 3));
+}
+
+TEST_F(Form1Test, AtMostOnePanelShowsAndStartingAGameClosesIt) {
+  form.show();
+  QTextEdit* rules = form.txtSpielregeln();
+  QTextEdit* information = form.txtInformation();
+  form.cmdSpielregeln_Click();
+  EXPECT_TRUE(rules->isVisible());
+  EXPECT_FALSE(information->isVisible());
+  form.cmdInformation_Click();
+  EXPECT_FALSE(rules->isVisible());
+  EXPECT_TRUE(information->isVisible());
+  form.cmdInformation_Click();
+  EXPECT_FALSE(information->isVisible());
+  form.cmdSpielregeln_Click();
+  form.cmdSpielregeln_Click();
+  EXPECT_FALSE(rules->isVisible());
+
+  form.cmdSpielregeln_Click();
+  EXPECT_EQ(form.childAt(form.picP(40)->geometry().center()) == form.picP(40), false)
+      << "a visible panel covers the board";
+  form.cmdSpielStarten_Click();
+  EXPECT_FALSE(rules->isVisible());
+}
+
+TEST_F(Form1Test, ThePanelsHoldTheirTexts) {
+  EXPECT_TRUE(form.txtSpielregeln()->toPlainText().contains("Multan plezuron!"));
+  EXPECT_TRUE(form.txtInformation()->toPlainText().contains("versio 1.01"));
+  EXPECT_EQ(form.txtInformation()->alignment(), Qt::AlignHCenter);
+}
+
+}  // namespace
+}  // namespace breliko::ui::testing
+
+namespace breliko::ui::testing {
+namespace {
+
+// A board with two empty fields whose colours can never line up.
+void LayAlmostFullBoard(Form1& form) {
+  for (int i = 0; i < game::kFieldCount - 2; ++i) form.game().Belegen(i, (2 * (i / 9) + i % 9) % 7);
+}
+
+TEST_F(Form1Test, AGameEndingAboveTheTenthPlaceAsksForAName) {
+  form.game().SetTonAn(false);
+  form.game().Belegen(0, game::kJoker);
+  for (int row = 0; row < 5; ++row) form.game().Belegen(9 * row, game::kJoker);
+  form.game().Spalten();
+  ASSERT_EQ(form.lblPunkte()->text(), "4");
+  LayAlmostFullBoard(form);
+  form.game().picP_DragDrop(0, 0);
+
+  ASSERT_TRUE(form.game().SpielEnde());
+  EXPECT_FALSE(form.picP(0)->isEnabled());
+  EXPECT_TRUE(form.highscoreWindows()->form3()->isVisible());
+  EXPECT_EQ(form.highscoreWindows()->form2()->txtWert[10]->text(), "4");
+}
+
+TEST_F(Form1Test, AGameEndingWithoutPointsAsksNothing) {
+  form.game().SetTonAn(false);
+  LayAlmostFullBoard(form);
+  form.game().picP_DragDrop(0, 0);
+  ASSERT_TRUE(form.game().SpielEnde());
+  EXPECT_FALSE(form.highscoreWindows()->form3()->isVisible());
+}
+
+}  // namespace
+}  // namespace breliko::ui::testing

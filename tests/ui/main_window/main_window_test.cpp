@@ -1,0 +1,161 @@
+// The main window's layout, frame, drawing and dragging.
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "main_window_fixture.h"
+#include "ui/main_window/tree_canvas.h"
+
+namespace breliko::ui::testing {
+namespace {
+
+using namespace form1;
+
+QRect RectOf(const QWidget* widget) { return widget->geometry(); }
+
+TEST_F(Form1Test, ControlsSitAtTheirPlaces) {
+  EXPECT_EQ(form.size(), QSize(800, 600));
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(RectOf(form.picP(0)), QRect(37, 17, 62, 62));
+  EXPECT_EQ(RectOf(form.picP(9)), QRect(37, 80, 62, 62));
+  EXPECT_EQ(RectOf(form.picP(80)), QRect(541, 521, 62, 62));
+  EXPECT_EQ(RectOf(form.picP(80)).bottomRight(), QPoint(602, 582));
+  EXPECT_EQ(RectOf(form.lblBreliko()), QRect(622, 22, 161, 34));
+  EXPECT_EQ(RectOf(form.lblPunkte()), QRect(656, 70, 90, 37));
+  EXPECT_EQ(RectOf(form.picCanvas()), QRect(624, 125, 152, 152));
+  EXPECT_EQ(RectOf(form.cmdGo()), QRect(647, 573, 24, 24));
+  EXPECT_EQ(RectOf(form.txtSpielregeln()), QRect(31, 13, 577, 574));
+  EXPECT_EQ(RectOf(form.txtInformation()), QRect(35, 15, 570, 570));
+  const std::vector<std::pair<Button, QRect>> buttons = {
+      {kSpielStarten, {635, 295, 130, 22}},
+      {kSpielAbbrechen, {635, 322, 130, 22}},
+      {kTonEinschaltenAusschalten, {635, 349, 130, 22}},
+      {kFelderGrundfarbe, {635, 376, 130, 22}},
+      {kSpielregeln, {635, 403, 130, 22}},
+      {kInformation, {635, 430, 130, 22}},
+      {kHighscoreAnzeigen, {635, 457, 130, 22}},
+      {kHighscoreErneuern, {635, 484, 130, 22}},
+      {kProgrammBeenden, {635, 538, 130, 22}}};
+  for (const auto& [button, rect] : buttons) EXPECT_EQ(RectOf(form.button(button)), rect) << button;
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(RectOf(form.picF(i)), QRect(770, 300 + 30 * i, 25, 25));
+}
+
+TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
+  EXPECT_EQ(form.lblPunkte()->text(), "0");
+  EXPECT_EQ(form.button(kSpielStarten)->text(), "startigi &ludon");
+  EXPECT_EQ(form.button(kSpielAbbrechen)->text(), QString::fromUtf8("ĉesigi &partion"));
+  EXPECT_EQ(form.button(kFelderGrundfarbe)->text(), QString::fromUtf8("ŝanĝi fonan &koloron"));
+  EXPECT_FALSE(form.txtSpielregeln()->isVisibleTo(&form));
+  EXPECT_FALSE(form.txtInformation()->isVisibleTo(&form));
+  EXPECT_FALSE(form.cmdGo()->isVisibleTo(&form));
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(form.picF(i)->isVisibleTo(&form));
+  EXPECT_EQ(form.tmrTimer()->interval(), 400);
+  EXPECT_FALSE(form.tmrTimer()->isActive());
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    EXPECT_EQ(form.picP(i)->BackColor(), QColor(230, 255, 230));
+    EXPECT_EQ(form.picP(i)->Picture(), nullptr);
+  }
+  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::WindowText), QColor(230, 255, 230));
+  EXPECT_EQ(form.picCanvas()->BackColor(), QColor(230, 255, 230));
+  const QImage& tree = form.picCanvas()->Image();
+  int green = 0;
+  for (int y = 0; y < tree.height(); ++y) {
+    for (int x = 0; x < tree.width(); ++x)
+      green += tree.pixelColor(x, y) == QColor(0, 128, 0) ? 1 : 0;
+  }
+  EXPECT_GT(green, 100);
+  EXPECT_EQ(sound.played, (std::vector<std::string>{"sounds/sound1.wav/1"}));
+}
+
+TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
+  const QImage& drawing = form.Drawing();
+  const std::vector<std::pair<QPoint, QColor>> pixels = {
+      {{0, 0}, {0, 245, 0}},    {{400, 1}, {0, 210, 0}}, {{400, 3}, {0, 140, 0}},
+      {{3, 3}, {0, 140, 0}},    {{799, 0}, {0, 5, 0}},   {{798, 1}, {0, 30, 0}},
+      {{796, 300}, {0, 80, 0}}, {{400, 599}, {0, 5, 0}}, {{0, 599}, {0, 245, 0}},
+      {{799, 599}, {0, 5, 0}},  {{400, 4}, {0, 128, 0}}, {{20, 300}, {0, 128, 0}}};
+  for (const auto& [point, colour] : pixels)
+    EXPECT_EQ(drawing.pixelColor(point), colour) << point.x() << "," << point.y();
+}
+
+TEST_F(Form1Test, AColourFlashWipesTheFrameAndTheTickRedrawsIt) {
+  form.SetWindowColour({240, 240, 70});
+  EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(240, 240, 70));
+  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::Window), QColor(240, 240, 70));
+  form.game().tmrTimer_Timer();
+  EXPECT_EQ(form.Drawing().pixelColor(20, 300), QColor(0, 127, 0));
+  EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(0, 245, 0));
+  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::Window), QColor(0, 127, 0));
+}
+
+TEST_F(Form1Test, TheBoardShowsTheGamesPicturesSharedWithThePrototypes) {
+  form.game().Belegen(5, game::kRed);
+  form.game().Belegen(6, game::kRed);
+  form.game().Belegen(7, game::kBlue);
+  EXPECT_EQ(form.picP(5)->Picture(), form.picF(game::kRed)->Picture());
+  EXPECT_EQ(form.picP(5)->Picture(), form.picP(6)->Picture());
+  EXPECT_NE(form.picP(7)->Picture(), form.picP(5)->Picture());
+  const QImage shown = form.picP(5)->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(0, 0), QColor(255, 160, 160)) << "the tile covers its field";
+  EXPECT_EQ(shown.pixelColor(61, 61), QColor(95, 0, 0));
+}
+
+// --- Dragging -----------------------------------------------------------------
+
+class DragTest : public Form1Test {
+ protected:
+  // Presses on one field and releases over a point of the window, the way
+  // the pressed field receives the whole gesture.
+  void Drag(int source, QPoint releaseInWindow) {
+    FieldBox* from = form.picP(source);
+    const QPoint grip(31, 31);
+    QTest::mousePress(from, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(
+        from, from->mapFrom(&form, (form.picP(source)->geometry().center() + releaseInWindow) / 2));
+    QTest::mouseRelease(from, Qt::LeftButton, {}, from->mapFrom(&form, releaseInWindow));
+  }
+  QPoint CentreOf(int field) { return form.picP(field)->geometry().center(); }
+};
+
+TEST_F(DragTest, APressOnOneFieldAndAReleaseOnAnEmptyFieldMovesTheTile) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().Belegen(0, game::kGreen);
+  Drag(0, CentreOf(40));
+  EXPECT_EQ(form.game().picP(40).Picture, game::kGreen);
+  EXPECT_EQ(form.picP(40)->Picture(), form.picF(game::kGreen)->Picture());
+  EXPECT_EQ(form.picP(0)->Picture(), nullptr);
+  EXPECT_EQ(OccupiedFields(), 4) << "the moved tile and three new ones";
+}
+
+TEST_F(DragTest, AReleaseBesideTheBoardOrOnAGapDoesNothing) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().Belegen(0, game::kGreen);
+  Drag(0, QPoint(700, 300));  // beside the board
+  Drag(0, QPoint(99, 48));    // the gap between fields 0 and 1
+  EXPECT_EQ(OccupiedFields(), 1);
+  EXPECT_EQ(form.game().picP(0).Picture, game::kGreen);
+}
+
+TEST_F(DragTest, AClickOnATileIsADropOntoItself) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().Belegen(0, game::kGreen);
+  Drag(0, CentreOf(0));
+  EXPECT_EQ(form.game().picP(0).Picture, game::kGreen);
+  EXPECT_EQ(OccupiedFields(), 4);
+}
+
+TEST_F(DragTest, EmptyAndBlockedFieldsCannotBeDragged) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().SetField(1, game::Field{game::kBlocker, "voll", 0, true});
+  Drag(0, CentreOf(40));
+  Drag(1, CentreOf(40));
+  EXPECT_EQ(OccupiedFields(), 1);
+}
+
+}  // namespace
+}  // namespace breliko::ui::testing
