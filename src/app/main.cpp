@@ -1,24 +1,77 @@
-// BRELIKO: a colour board game. Starts the main window and runs until the
-// quit button ends it. Sounds and the highscore file are found relative to
-// the working directory.
+// BRELIKO: a colour board game. Reads the command line, finds the sounds and
+// the highscore file, starts the main window and runs until the quit button
+// ends it.
 #include <QApplication>
+#include <QDir>
 #include <QStyleFactory>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/game_folders.h"
+#include "app/sounds_from_folder.h"
 #include "game/random_source.h"
+#include "highscore/highscore_file.h"
 #include "sound/audio_thread.h"
 #include "ui/main_window/main_window.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+using breliko::app::CommandLine;
+
+QStringList ArgumentsOf(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+void Complain(const QString& problem) {
+  std::fprintf(stderr, "breliko: %s\n", qUtf8Printable(problem));
+}
+
+int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(BRELIKO_APP_ID));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   // The program's windows stay alive between showings; only the quit button
   // ends the run.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  const auto sound = breliko::sound::MakeSystemSoundOutput();
+  breliko::app::GameFolders folders = breliko::app::WorkingDirectoryFolders();
+  if (options.userGameFolder) {
+    QString problem;
+    const auto userFolders =
+        breliko::app::UserGameFolders(QCoreApplication::applicationDirPath(), problem);
+    if (!userFolders) {
+      Complain(problem);
+      return 1;
+    }
+    folders = *userFolders;
+  }
+
+  const auto player = breliko::sound::MakeSystemSoundOutput();
+  breliko::app::SoundsFromFolder sound(*player, folders.sounds);
   breliko::game::ClockRandomSource random;
-  breliko::ui::Form1 form(*sound, random);
+  breliko::ui::Form1 form(sound, random, breliko::highscore::HighscoreFile(folders.highscoreFile));
   form.Form_Load();
   form.show();
   return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication::setApplicationName(QStringLiteral("breliko"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(BRELIKO_VERSION));
+  const CommandLine commandLine = breliko::app::ReadCommandLine(ArgumentsOf(argc, argv));
+  switch (commandLine.action) {
+    case CommandLine::Action::kPrint:
+      std::fputs(qUtf8Printable(commandLine.text), stdout);
+      return 0;
+    case CommandLine::Action::kRefuse:
+      Complain(commandLine.text + QStringLiteral(" See breliko --help."));
+      return 2;
+    case CommandLine::Action::kPlay:
+      break;
+  }
+  return Play(commandLine.options, argc, argv);
 }

@@ -130,10 +130,12 @@ start_xvfb() {
 }
 
 # --- the program -------------------------------------------------------------
-# Starts the program in the run directory and waits for its main window;
-# sets app_pid, window, window_x and window_y.
+# Starts the program with the arguments given, in the run directory or in
+# start_folder when that is set, and waits for its main window; sets app_pid,
+# window, window_x and window_y.
+start_folder=""
 start_program() {
-  (cd "$rundir" && exec "$program") >>"$workdir/program.log" 2>&1 &
+  (cd "${start_folder:-$rundir}" && exec "$program" "$@") >>"$workdir/program.log" 2>&1 &
   app_pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev/null | head -n1)
   if [[ -z "$window" ]]; then
@@ -435,3 +437,57 @@ record_score() {
 
 # The hex digits of a record of our own, for comparing with record_hex.
 expected_record_hex() { highscore_record "$@" | as_hex; }
+
+# --- a whole game ------------------------------------------------------------
+readonly tile_colours='^(255 0 0|255 196 0|255 255 0|0 255 0|0 255 255|0 0 255|255 0 255)$'
+readonly max_drops=300
+
+# The score label, 90 x 37 pixels at (656, 70).
+score_label_digest() { area_digest 656 70 90 37; }
+
+# Screenshots until the field centres differ from those given, for at most
+# three seconds.
+wait_for_board_change() {
+  local deadline=$((SECONDS + 3))
+  while true; do
+    take_screenshot
+    [[ "$(field_centres)" != "$1" ]] && return 0
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# Starts a game and drops a tile onto its own field again and again: such a
+# drop moves nothing but brings three new tiles, until no field is empty.
+# Stripes formed by chance, colour dissolutions and blockers only lengthen
+# the game. The score never falls, so its label changes with every drop that
+# scores: scoring_drops counts them (each brings 4 points or more).
+play_to_full_board() {
+  local drop centres field label idle=0
+  press_keys alt+l
+  wait_for_occupied -eq 3 || give_up "Alt+L: $(count_occupied) fields occupied, expected 3"
+  label=$(score_label_digest)
+  scoring_drops=0
+  for ((drop = 1; drop <= max_drops; drop++)); do
+    take_screenshot
+    if [[ "$(score_label_digest)" != "$label" ]]; then
+      label=$(score_label_digest)
+      ((scoring_drops++))
+    fi
+    centres=$(field_centres)
+    if (($(grep -cvx "$base_colour" <<<"$centres") == 81)); then
+      pass "the board is full after $((drop - 1)) drops, $scoring_drops of them scored"
+      return 0
+    fi
+    field=$(grep -nE "$tile_colours" <<<"$centres" | head -n1 | cut -d: -f1)
+    [[ -n "$field" ]] || give_up "no tile left to drop on itself"
+    click_field $((field - 1))
+    park_pointer
+    if wait_for_board_change "$centres"; then
+      idle=0
+    elif ((++idle == 5)); then
+      give_up "five drops in a row changed nothing on the board"
+    fi
+  done
+  give_up "the board was not full after $max_drops drops"
+}

@@ -1,0 +1,78 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+namespace breliko::app {
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine Read(QStringList arguments) {
+  arguments.prepend(QStringLiteral("breliko"));
+  return ReadCommandLine(arguments);
+}
+
+TEST(CommandLine, WithoutArgumentsTheGameStartsInTheWorkingDirectory) {
+  const CommandLine line = Read({});
+  EXPECT_EQ(line.action, Action::kPlay);
+  EXPECT_FALSE(line.options.userGameFolder);
+}
+
+TEST(CommandLine, TheMenuEntrysOptionChoosesTheUserGameFolder) {
+  const CommandLine line = Read({QStringLiteral("--user-game-folder")});
+  EXPECT_EQ(line.action, Action::kPlay);
+  EXPECT_TRUE(line.options.userGameFolder);
+}
+
+TEST(CommandLine, HelpNamesTheProgramAndEveryOption) {
+  for (const char* help : {"--help", "-h", "--help-all"}) {
+    const CommandLine line = Read({QString::fromLatin1(help)});
+    EXPECT_EQ(line.action, Action::kPrint) << help;
+    EXPECT_TRUE(line.text.startsWith(QStringLiteral("Usage: breliko "))) << line.text.toStdString();
+    EXPECT_TRUE(line.text.contains(QStringLiteral("--user-game-folder"))) << help;
+    EXPECT_FALSE(line.text.contains(QStringLiteral("-platform"))) << help;
+  }
+}
+
+TEST(CommandLine, VersionPrintsTheNameAndVersion) {
+  QCoreApplication::setApplicationName(QStringLiteral("breliko"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.01"));
+  const CommandLine line = Read({QStringLiteral("--version")});
+  EXPECT_EQ(line.action, Action::kPrint);
+  EXPECT_EQ(line.text, QStringLiteral("breliko 1.01\n"));
+}
+
+// A wrong command line never starts a game, and names what is wrong.
+TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefused) {
+  const struct {
+    QStringList arguments;
+    const char* named;
+  } cases[] = {
+      {{QStringLiteral("--bogus")}, "bogus"},
+      {{QStringLiteral("-x")}, "x"},
+      {{QStringLiteral("P1.dat")}, "P1.dat"},
+      {{QStringLiteral("--user-game-folder"), QStringLiteral("extra")}, "extra"},
+      {{QStringLiteral("--version=2")}, "version"},
+      {{QStringLiteral("-platform")}, "platform"},
+  };
+  for (const auto& c : cases) {
+    const CommandLine line = Read(c.arguments);
+    EXPECT_EQ(line.action, Action::kRefuse) << c.named;
+    EXPECT_TRUE(line.text.contains(QString::fromLatin1(c.named))) << line.text.toStdString();
+    EXPECT_FALSE(line.text.contains(QLatin1Char('\n'))) << line.text.toStdString();
+  }
+}
+
+// QApplication takes its own options out of the arguments later; they must
+// not be refused before it sees them.
+TEST(CommandLine, QtsOwnWindowOptionsAreLetThrough) {
+  const CommandLine line =
+      Read({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-style"),
+            QStringLiteral("Fusion"), QStringLiteral("-reverse")});
+  EXPECT_EQ(line.action, Action::kPlay);
+}
+
+}  // namespace
+}  // namespace breliko::app
