@@ -11,7 +11,7 @@ constexpr std::string_view kGameSoundFolder = "sounds/";
 
 }  // namespace
 
-SoundsFromFolder::SoundsFromFolder(sound::SoundOutput& player, QString folder)
+SoundsFromFolder::SoundsFromFolder(sound::SoundOutput& player, const QString& folder)
     : player_(player), folder_(folder.toStdString()) {}
 
 void SoundsFromFolder::Play(const std::string& file, std::int32_t flags) {

@@ -12,7 +12,7 @@ namespace breliko::app {
 // installed: this output hands the player the same file from that folder.
 class SoundsFromFolder final : public sound::SoundOutput {
  public:
-  SoundsFromFolder(sound::SoundOutput& player, QString folder);
+  SoundsFromFolder(sound::SoundOutput& player, const QString& folder);
   void Play(const std::string& file, std::int32_t flags) override;
 
  private:
