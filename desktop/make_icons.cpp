@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir root(arguments[1]);
-  const QString iconName = arguments[2];
+  const QString& iconName = arguments[2];
   const auto rects = breliko::desktop::IconRects();
 
   const QString scalable = root.filePath(QStringLiteral("hicolor/scalable/apps"));
