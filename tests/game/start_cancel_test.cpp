@@ -23,6 +23,15 @@ TEST_F(GameTest, StartUpRunsItsDutiesInOrderAndPlaysTheStartUpSound) {
   }
 }
 
+// Start-up switches the sound on before the start-up sound, whatever the
+// switch said before.
+TEST_F(GameTest, StartUpSwitchesTheSoundOnBeforeItsSound) {
+  game.SetTonAn(false);
+  game.Form_Load();
+  EXPECT_TRUE(game.TonAn());
+  EXPECT_THAT(host.sounds, ElementsAre("sounds/sound1.wav/1"));
+}
+
 TEST_F(GameTest, StartOccupiesThreeDistinctDraggableFieldsDrawingColourBeforePosition) {
   // The second and third positions first hit an occupied place and are drawn again.
   random.Script({ColourDraw(kRed), PositionDraw(40), ColourDraw(kJoker), PositionDraw(40),

@@ -1,8 +1,11 @@
 // The command buttons of the main window and their access keys.
+#include <gmock/gmock.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <functional>
 
 #include "main_window_fixture.h"
 #include "ui/highscore_windows/highscore_windows.h"
@@ -101,6 +104,79 @@ TEST_F(Form1Test, AtMostOnePanelShowsAndStartingAGameClosesIt) {
       << "a visible panel covers the board";
   form.cmdSpielStarten_Click();
   EXPECT_FALSE(rules->isVisible());
+}
+
+// Each button hides the other panel, then toggles its own: every path
+// between the three states (none, rules, information) in both directions.
+TEST_F(Form1Test, EachPanelButtonTogglesItsPanelFromEveryState) {
+  form.show();
+  QTextEdit* rules = form.txtSpielregeln();
+  QTextEdit* information = form.txtInformation();
+  enum Shown { kNone, kRulesShown, kInformationShown };
+  const auto shown = [&] {
+    EXPECT_FALSE(rules->isVisible() && information->isVisible());
+    return rules->isVisible() ? kRulesShown : information->isVisible() ? kInformationShown : kNone;
+  };
+  const auto rulesButton = [&] { form.button(kSpielregeln)->click(); };
+  const auto informationButton = [&] { form.button(kInformation)->click(); };
+  const struct {
+    Shown before;
+    std::function<void()> press;
+    Shown after;
+    const char* what;
+  } steps[] = {
+      {kNone, rulesButton, kRulesShown, "rules shown"},
+      {kRulesShown, rulesButton, kNone, "rules hidden again"},
+      {kNone, informationButton, kInformationShown, "information shown"},
+      {kInformationShown, informationButton, kNone, "information hidden again"},
+      {kNone, rulesButton, kRulesShown, "rules shown"},
+      {kRulesShown, informationButton, kInformationShown, "information replaces the rules"},
+      {kInformationShown, rulesButton, kRulesShown, "the rules replace the information"},
+      {kRulesShown, rulesButton, kNone, "rules hidden"},
+  };
+  for (const auto& step : steps) {
+    ASSERT_EQ(shown(), step.before) << step.what;
+    step.press();
+    EXPECT_EQ(shown(), step.after) << step.what;
+  }
+}
+
+// The sound switch silences every sound of the game, not only the start's;
+// switched on again, each is heard.
+TEST_F(Form1Test, WithTheSoundSwitchedOffNoEventSounds) {
+  form.cmdSpielStarten_Click();
+  const struct {
+    const char* what;
+    std::string heard;
+    std::function<void()> event;
+  } events[] = {
+      {"a square", "sounds/sound4.wav/1",
+       [&] {
+         for (int i : {0, 1, 2, 9, 10, 11, 18, 19, 20}) form.game().Belegen(i, game::kGreen);
+         form.game().QuadrateOben();
+       }},
+      {"a stripe", "sounds/sound3.wav/1",
+       [&] {
+         for (int row = 4; row < 9; ++row) form.game().Belegen(9 * row + 8, game::kBlue);
+         form.game().Spalten();
+       }},
+      {"the show-highscore command", "sounds/sound6.wav/1",
+       [&] { form.cmdHighscoreAnzeigen_Click(); }},
+  };
+  QPushButton* toggle = form.button(kTonEinschaltenAusschalten);
+  for (const bool on : {false, true}) {
+    toggle->click();
+    ASSERT_EQ(form.game().TonAn(), on);
+    for (const auto& event : events) {
+      sound.played.clear();
+      event.event();
+      if (on) {
+        EXPECT_THAT(sound.played, ::testing::Contains(event.heard)) << event.what;
+      } else {
+        EXPECT_THAT(sound.played, ::testing::IsEmpty()) << event.what;
+      }
+    }
+  }
 }
 
 TEST_F(Form1Test, ThePanelsHoldTheirTexts) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "main_window_fixture.h"
+#include "ui/main_window/field_images.h"
 #include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui::testing {
@@ -68,15 +69,58 @@ TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
   EXPECT_EQ(sound.played, (std::vector<std::string>{"sounds/sound1.wav/1"}));
 }
 
+// One pixel of each of the sixteen lines where no later line covers it, and
+// the crossings, where the later line wins.
 TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
   const QImage& drawing = form.Drawing();
-  const std::vector<std::pair<QPoint, QColor>> pixels = {
-      {{0, 0}, {0, 245, 0}},    {{400, 1}, {0, 210, 0}}, {{400, 3}, {0, 140, 0}},
-      {{3, 3}, {0, 140, 0}},    {{799, 0}, {0, 5, 0}},   {{798, 1}, {0, 30, 0}},
-      {{796, 300}, {0, 80, 0}}, {{400, 599}, {0, 5, 0}}, {{0, 599}, {0, 245, 0}},
-      {{799, 599}, {0, 5, 0}},  {{400, 4}, {0, 128, 0}}, {{20, 300}, {0, 128, 0}}};
-  for (const auto& [point, colour] : pixels)
-    EXPECT_EQ(drawing.pixelColor(point), colour) << point.x() << "," << point.y();
+  const struct {
+    QPoint point;
+    int green;
+  } pixels[] = {// The eight horizontal lines, top and bottom.
+                {{400, 0}, 245},
+                {{400, 1}, 210},
+                {{400, 2}, 175},
+                {{400, 3}, 140},
+                {{400, 596}, 80},
+                {{400, 597}, 55},
+                {{400, 598}, 30},
+                {{400, 599}, 5},
+                // The eight vertical lines, left and right.
+                {{0, 300}, 245},
+                {{1, 300}, 210},
+                {{2, 300}, 175},
+                {{3, 300}, 140},
+                {{796, 300}, 80},
+                {{797, 300}, 55},
+                {{798, 300}, 30},
+                {{799, 300}, 5},
+                // Crossings: the verticals are drawn last.
+                {{0, 599}, 245},
+                {{1, 598}, 210},
+                {{2, 597}, 175},
+                {{3, 596}, 140},
+                {{796, 3}, 80},
+                {{797, 2}, 55},
+                {{798, 1}, 30},
+                {{799, 0}, 5},
+                {{3, 3}, 140},
+                {{799, 599}, 5},
+                // Inside the frame, the window's green.
+                {{400, 4}, 128},
+                {{4, 300}, 128},
+                {{795, 300}, 128},
+                {{400, 595}, 128}};
+  for (const auto& [point, green] : pixels)
+    EXPECT_EQ(drawing.pixelColor(point), QColor(0, green, 0)) << point.x() << "," << point.y();
+}
+
+// The hidden prototypes hold the field images in their order, so the board,
+// which copies their pictures, shows what each colour index names.
+TEST_F(Form1Test, ThePrototypesHoldTheFieldImagesInTheirOrder) {
+  for (int i = 0; i < kFieldImageCount; ++i) {
+    ASSERT_NE(form.picF(i)->Picture(), nullptr) << i;
+    EXPECT_EQ(form.picF(i)->Picture()->cacheKey(), FieldImage(i).cacheKey()) << i;
+  }
 }
 
 TEST_F(Form1Test, AColourFlashWipesTheFrameAndTheTickRedrawsIt) {
