@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils
+  pulseaudio pulseaudio-utils python3
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 

@@ -4,9 +4,27 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <cstdlib>
+#include <memory>
+
 #include "game/random_source.h"
 #include "sound/audio_thread.h"
 #include "ui/main_window/main_window.h"
+
+namespace {
+
+// The clock seeds the game's generator. Only the end-to-end tests, which
+// replay a game worked out beforehand, fix the first seed through
+// BRELIKO_TEST_SEED; every reseed then moves on to the next number.
+std::unique_ptr<breliko::game::RandomSource> MakeRandomSource() {
+  const char* seed = std::getenv("BRELIKO_TEST_SEED");
+  if (seed != nullptr && *seed != '\0') {
+    return std::make_unique<breliko::game::SeededRandomSource>(std::strtoull(seed, nullptr, 10));
+  }
+  return std::make_unique<breliko::game::ClockRandomSource>();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -16,8 +34,8 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   const auto sound = breliko::sound::MakeSystemSoundOutput();
-  breliko::game::ClockRandomSource random;
-  breliko::ui::Form1 form(*sound, random);
+  const auto random = MakeRandomSource();
+  breliko::ui::Form1 form(*sound, *random);
   form.Form_Load();
   form.show();
   return QApplication::exec();
