@@ -237,13 +237,13 @@ pass "the game goes on without a server: step $next as planned"
 # A new server on the same socket.
 pulse_start "$workdir/pulse" || give_up "no second PulseAudio server"
 start_recording "$workdir/back.raw"
-play_steps $((next + 1)) $((next + 4)) 1
+play_steps $((next + 1)) $((next + 6)) 1
 stop_recording
 back=$($tones listen "$workdir/back.raw" | awk '$1 == 2' | wc -l)
 if ((back > 0)); then
-  pass "a new server on the same socket: $back of 3 drops heard again"
+  pass "a new server on the same socket: $back of 5 drops heard again"
 else
-  fail "a new server on the same socket: no sound came back in 3 drops"
+  fail "a new server on the same socket: no sound came back in 5 drops"
 fi
 kill -0 "$app_pid" 2>/dev/null || give_up "the program has ended"
 press_keys alt+f
