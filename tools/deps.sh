@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils
   desktop-file-utils appstream
+  pulseaudio pulseaudio-utils python3
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 

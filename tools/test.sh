@@ -9,6 +9,8 @@
 #   tidy      the static checks of .clang-tidy on src/
 #   sanitize  the unit and widget tests again under AddressSanitizer and
 #             UndefinedBehaviorSanitizer
+#   tsan      the sound player's and the widgets' tests under ThreadSanitizer,
+#             the sound played through a private PulseAudio server
 #   fuzz      30 s of libFuzzer on each reader of the highscore file
 #
 # Without arguments every stage runs, in this order; the first failing stage
@@ -18,8 +20,19 @@ cd "$(dirname "$0")/.."
 
 stages=("$@")
 if ((${#stages[@]} == 0)); then
-  stages=(format tests tidy sanitize fuzz)
+  stages=(format tests tidy sanitize tsan fuzz)
 fi
+
+# Runs a command with a private PulseAudio server (null sink) for the sound
+# player's tests to play through; the server is stopped by its process id
+# however the command ends.
+with_sound_server() (
+  source tools/pulse_server.sh
+  pulse_folder=$(mktemp -d "${TMPDIR:-/tmp}/breliko-pulse.XXXXXX")
+  trap 'pulse_stop; rm -rf "$pulse_folder"' EXIT
+  pulse_start "$pulse_folder"
+  "$@"
+)
 
 bash tools/deps.sh
 for stage in "${stages[@]}"; do
@@ -30,7 +43,7 @@ for stage in "${stages[@]}"; do
       ;;
     tests)
       bash tools/build.sh default
-      ctest --test-dir build --output-on-failure --timeout 600
+      with_sound_server ctest --test-dir build --output-on-failure --timeout 600
       ;;
     tidy)
       bash tools/tidy.sh
@@ -42,11 +55,19 @@ for stage in "${stages[@]}"; do
         UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure --timeout 900 --label-exclude 'e2e|soak'
       ;;
+    tsan)
+      bash tools/build.sh tsan
+      # Any report fails its test. The suppressions cover only libraries
+      # that are not built with ThreadSanitizer.
+      TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 suppressions=$PWD/tests/tsan_suppressions.txt" \
+        with_sound_server ctest --test-dir build-tsan --output-on-failure --timeout 900 \
+        --label-regex 'sound|widgets'
+      ;;
     fuzz)
       bash tools/fuzz.sh 30
       ;;
     *)
-      echo "unknown stage: $stage (format, tests, tidy, sanitize or fuzz)" >&2
+      echo "unknown stage: $stage (format, tests, tidy, sanitize, tsan or fuzz)" >&2
       exit 2
       ;;
   esac

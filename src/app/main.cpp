@@ -2,9 +2,10 @@
 // the highscore file, starts the main window and runs until the quit button
 // ends it.
 #include <QApplication>
-#include <QDir>
 #include <QStyleFactory>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "app/command_line.h"
 #include "app/game_folders.h"
@@ -26,6 +27,17 @@ QStringList ArgumentsOf(int argc, char** argv) {
 
 void Complain(const QString& problem) {
   std::fprintf(stderr, "breliko: %s\n", qUtf8Printable(problem));
+}
+
+// The clock seeds the game's generator. Only the end-to-end tests, which
+// replay a game worked out beforehand, fix the first seed through
+// BRELIKO_TEST_SEED; every reseed then moves on to the next number.
+std::unique_ptr<breliko::game::RandomSource> MakeRandomSource() {
+  const char* seed = std::getenv("BRELIKO_TEST_SEED");
+  if (seed != nullptr && *seed != '\0') {
+    return std::make_unique<breliko::game::SeededRandomSource>(std::strtoull(seed, nullptr, 10));
+  }
+  return std::make_unique<breliko::game::ClockRandomSource>();
 }
 
 int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
@@ -50,8 +62,8 @@ int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
 
   const auto player = breliko::sound::MakeSystemSoundOutput();
   breliko::app::SoundsFromFolder sound(*player, folders.sounds);
-  breliko::game::ClockRandomSource random;
-  breliko::ui::Form1 form(sound, random, breliko::highscore::HighscoreFile(folders.highscoreFile));
+  const auto random = MakeRandomSource();
+  breliko::ui::Form1 form(sound, *random, breliko::highscore::HighscoreFile(folders.highscoreFile));
   form.Form_Load();
   form.show();
   return QApplication::exec();

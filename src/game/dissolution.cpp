@@ -47,6 +47,7 @@ void Game::FarbeMarkieren(int colour) {
 }
 
 void Game::tmrTimer_Timer() {
+  if (Beendet_) return;
   for (int i = 0; i < kFieldCount; ++i) {
     if (board_[i].Tag == kMarkedTag) FeldLeeren(i);
   }

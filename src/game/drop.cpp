@@ -26,7 +26,7 @@ void Game::picP_DragDrop(int Index, int Source) {
   if (Index < 0 || Index >= kFieldCount || Source < 0 || Source >= kFieldCount) return;
   // A tree drawn while a stripe is credited lets pending events run; a second
   // drop released just then must not start a turn inside this one.
-  if (dropRunning_) return;
+  if (dropRunning_ || Beendet_) return;
   RunningFlag running(dropRunning_);
 
   Field& target = board_[Index];
@@ -56,14 +56,15 @@ void Game::picP_DragDrop(int Index, int Source) {
   if (QuadrateUntenGefunden_) return;
 
   Neufelder();
-  if (SpielEnde_) return;
+  if (SpielEnde_ || Beendet_) return;
 
-  // The new fields may have completed stripes or squares of their own.
-  Spalten();
-  Zeilen();
-  Diagonalen();
-  QuadrateOben();
-  QuadrateUnten();
+  // The new fields may have completed stripes or squares of their own. The
+  // tree of each lets events run, the quit button among them.
+  for (void (Game::*scan)() : {&Game::Spalten, &Game::Zeilen, &Game::Diagonalen,
+                               &Game::QuadrateOben, &Game::QuadrateUnten}) {
+    (this->*scan)();
+    if (Beendet_) return;
+  }
 
   ZufallsAufloesung();
   FeldSperren();
@@ -93,7 +94,7 @@ void Game::Neufelder() {
     QuadrateOben();
     QuadrateUnten();
   }
-  if (!BrettVoll()) return;
+  if (!BrettVoll() || Beendet_) return;
   Spielende();
   SpielEnde_ = true;
 }

@@ -34,6 +34,7 @@ void Game::SetHighscoreGrenze(int grenze) {
 // --- Start and cancel ---------------------------------------------------------
 
 void Game::cmdSpielAbbrechen_Click() {
+  if (Beendet_) return;
   host_.HidePanels();
   for (int i = 0; i < kFieldCount; ++i) {
     FeldLeeren(i);
@@ -48,6 +49,7 @@ void Game::cmdSpielAbbrechen_Click() {
 void Game::SpielAbbrechen() { cmdSpielAbbrechen_Click(); }
 
 void Game::cmdSpielStarten_Click() {
+  if (Beendet_) return;
   host_.HidePanels();
   SpielAbbrechen();
   random_.Reseed();
@@ -120,7 +122,7 @@ int Game::PositionZiehen() {
 // --- Sound and score --------------------------------------------------------
 
 void Game::TonSpielen(const std::string& file, int flags) {
-  if (TonAn_) host_.PlaySound(file, flags);
+  if (TonAn_ && !Beendet_) host_.PlaySound(file, flags);
 }
 
 void Game::Gutschreiben(std::int16_t points) {

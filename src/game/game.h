@@ -69,6 +69,13 @@ class Game {
   bool QuadrateUntenGefunden() const { return QuadrateUntenGefunden_; }
   bool TimerEnabled() const { return timerEnabled_; }
 
+  // The program is ending: its quit button or a close from outside ran, maybe
+  // while a tree let pending events run in the middle of a drop. From now on
+  // the game answers no event, and a drop under way gives up the rest of its
+  // turn: no further sound, tree, points or name entry.
+  void Beenden() { Beendet_ = true; }
+  bool Beendet() const { return Beendet_; }
+
   // The sound switch of the window turns sounds on and off.
   void SetTonAn(bool on) { TonAn_ = on; }
   // The highscore list learns a new tenth place after an entry or a reset.
@@ -124,6 +131,7 @@ class Game {
   std::int16_t HighscoreGrenze_ = 0;
   bool timerEnabled_ = false;
   bool dropRunning_ = false;
+  bool Beendet_ = false;
 
   // Working sums of the scans: every sum of a call is computed before
   // anything is emptied.

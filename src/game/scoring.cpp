@@ -7,6 +7,7 @@ namespace breliko::game {
 void Game::Treffer5er() {
   TonSpielen(kSoundStripe, kSoundAsync);
   host_.BaumZeichnen();
+  if (Beendet_) return;
   Gutschreiben(PunkteFuenfer_);
 }
 
@@ -16,6 +17,7 @@ void Game::Treffer9er() {
   AlleFelderFreigeben(false);
   TonSpielen(kSoundSquare, kSoundAsync);
   host_.BaumZeichnen();
+  if (Beendet_) return;
   Gutschreiben(PunkteNeuner_);
   // The extra reward of a square: one colour goes up in flames.
   FarbeAufloesen();

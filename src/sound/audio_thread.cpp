@@ -20,6 +20,8 @@ constexpr int kShutdownWaitMs = 2000;
 QtClipPlayer::QtClipPlayer(std::shared_ptr<SoundComplaints> complaints)
     : thread_(std::make_unique<QThread>()), worker_(new AudioWorker(std::move(complaints))) {
   thread_->setObjectName("breliko sound");
+  // Everything the worker is made of, its connections included, is in
+  // place before the audio thread starts.
   worker_->moveToThread(thread_.get());
   QObject::connect(thread_.get(), &QThread::finished, worker_, &QObject::deleteLater);
   thread_->start();
@@ -36,13 +38,7 @@ QtClipPlayer::~QtClipPlayer() {
 }
 
 void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
-  const bool queued = QMetaObject::invokeMethod(
-      worker_,
-      [worker = worker_, clip = std::move(clip), ended]() mutable {
-        worker->Play(std::move(clip), std::move(ended));
-      },
-      Qt::QueuedConnection);
-  if (!queued) ended->release();
+  worker_->Post(std::move(clip), std::move(ended));
 }
 
 std::unique_ptr<SoundOutput> MakeSystemSoundOutput() {

@@ -48,6 +48,7 @@ AudioWorker::AudioWorker(std::shared_ptr<SoundComplaints> complaints)
   endTimer_->setSingleShot(true);
   endTimer_->setTimerType(Qt::PreciseTimer);
   connect(endTimer_, &QTimer::timeout, this, &AudioWorker::Stop);
+  connect(this, &AudioWorker::ClipPosted, this, &AudioWorker::PlayPosted, Qt::QueuedConnection);
 }
 
 AudioWorker::~AudioWorker() {
@@ -56,6 +57,28 @@ AudioWorker::~AudioWorker() {
   QCoreApplication::removePostedEvents(this);
   Stop();
   DropRetiredSinks();
+  const std::lock_guard lock(postMutex_);
+  if (posted_) posted_->ended->release();
+}
+
+void AudioWorker::Post(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
+  std::optional<PostedClip> unheard;
+  {
+    const std::lock_guard lock(postMutex_);
+    unheard = std::exchange(posted_, PostedClip{std::move(clip), std::move(ended)});
+  }
+  if (unheard) unheard->ended->release();
+  emit ClipPosted();
+}
+
+void AudioWorker::PlayPosted() {
+  std::optional<PostedClip> next;
+  {
+    const std::lock_guard lock(postMutex_);
+    next = std::exchange(posted_, std::nullopt);
+  }
+  // A clip that cut an unheard one leaves one wake-up too many.
+  if (next) Play(std::move(next->clip), std::move(next->ended));
 }
 
 void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {

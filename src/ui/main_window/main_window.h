@@ -103,6 +103,8 @@ class Form1 : public QWidget, public game::GameHost {
   void CreateButtons();
   void CreatePanels();
   void SetBaseColour(const QColor& colour);
+  // Ends the program, however the end was asked for.
+  void ProgrammBeenden();
   // Paints the window's own drawing over `area`: background, then frame.
   void PaintDrawing(QPainter& painter, const QRect& area) const;
 

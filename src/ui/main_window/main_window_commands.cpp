@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/base_colour.h"
@@ -50,11 +51,20 @@ void Form1::cmdHighscoreErneuern_Click() { highscore_->cmdHighscoreErneuern_Clic
 
 void Form1::cmdProgrammBeenden_Click() {
   hide();
-  if (quit_) quit_();
+  ProgrammBeenden();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
+  ProgrammBeenden();
+}
+
+// Leaving the event loop takes effect only when control gets back to it. A
+// quit that ran inside a tree, in the middle of a drop, first tells the game,
+// which then gives up the rest of the drop; the timer's tick never comes.
+void Form1::ProgrammBeenden() {
+  game_.Beenden();
+  tmrTimer_->stop();
   if (quit_) quit_();
 }
 
