@@ -51,9 +51,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   // Qt's own options are written with one dash (-platform xcb).
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(
-      QStringLiteral("BRELIKO, a colour board game: drag tiles into stripes of five and squares of "
-                     "three by three."));
+  parser.setApplicationDescription(QStringLiteral(
+      "BRELIKO, a colour board game: drag tiles into stripes of five and squares of "
+      "three by three. Without a mouse: the arrow keys move a cursor, Space or Enter "
+      "picks up and drops a tile, Escape puts it back."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption userGameFolder(
