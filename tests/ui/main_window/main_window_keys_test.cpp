@@ -36,7 +36,14 @@ class RecordingForm1 : public Form1 {
     calls.push_back("PlaySound " + file);
     Form1::PlaySound(file, flags);
   }
+  // The tree of a stripe is drawn in the middle of its drop, where other
+  // events may run.
+  void BaumZeichnen() override {
+    if (duringTree) duringTree();
+    Form1::BaumZeichnen();
+  }
   std::vector<std::string> calls;
+  std::function<void()> duringTree;
 };
 
 // One player at one window, with a generator of a fixed seed: two players
@@ -147,6 +154,30 @@ TEST(KeysAndMouse, AWholeTurnWithTheKeysIsTheTurnOfTheMouse) {
   EXPECT_EQ(keys.form.calls, mouse.form.calls);
   EXPECT_EQ(keys.sound.played, mouse.sound.played);
   EXPECT_EQ(keys.form.picCanvas()->Image(), mouse.form.picCanvas()->Image());
+}
+
+TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
+  Player player(5);
+  Form1& form = player.form;
+  Activate(form);
+  form.game().cmdSpielAbbrechen_Click();
+  for (int row = 0; row < 4; ++row) form.game().Belegen(9 * row, game::kRed);
+  form.game().Belegen(2, game::kRed);
+  form.game().Belegen(kMiddle, game::kGreen);
+  bool pickedDuringTheDrop = true;
+  player.form.duringTree = [&] {
+    WalkTo(form, kMiddle);
+    Press(form, Qt::Key_Space);
+    pickedDuringTheDrop = form.pickedMark()->isVisible();
+  };
+  WalkTo(form, 2);
+  Press(form, Qt::Key_Space);
+  WalkTo(form, 36);
+  Press(form, Qt::Key_Space);  // completes the red column: a stripe and its tree
+  EXPECT_EQ(form.game().Punkte(), 4);
+  EXPECT_FALSE(pickedDuringTheDrop);
+  Press(form, Qt::Key_Space);
+  EXPECT_TRUE(form.pickedMark()->isVisible()) << "after the drop the tile can be picked up";
 }
 
 TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
