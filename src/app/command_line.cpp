@@ -51,9 +51,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   // Qt's own options are written with one dash (-platform xcb).
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.setApplicationDescription(
-      QStringLiteral("BRELIKO, a colour board game: drag tiles into stripes of five and squares of "
-                     "three by three."));
+  parser.setApplicationDescription(QStringLiteral(
+      "BRELIKO, a colour board game: drag tiles into stripes of five and squares of "
+      "three by three. Without a mouse: the arrow keys move a cursor, Space or Enter "
+      "picks up and drops a tile, Escape puts it back."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption userGameFolder(
@@ -63,6 +64,13 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                      "both in the working directory. The desktop menu entry starts the game "
                      "this way."));
   parser.addOption(userGameFolder);
+  const QCommandLineOption tileSymbols(
+      QStringLiteral("symbols"),
+      QStringLiteral("Show a symbol on each of the seven colour tiles (disc, triangle, square, "
+                     "diamond, cross, ring, star), for players who cannot tell the colours apart. "
+                     "During play F2 switches the symbols on and off, and the game remembers "
+                     "what F2 chose."));
+  parser.addOption(tileSymbols);
   AddQtOptions(parser);
 
   if (!parser.parse(arguments)) {
@@ -85,7 +93,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
             {},
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())};
   }
-  return {CommandLine::Action::kPlay, {parser.isSet(userGameFolder)}, {}};
+  return {
+      CommandLine::Action::kPlay, {parser.isSet(userGameFolder), parser.isSet(tileSymbols)}, {}};
 }
 
 }  // namespace breliko::app

@@ -12,6 +12,9 @@ struct StartOptions {
   // own game folder and the sounds come from where the program is installed,
   // instead of both being found in the working directory.
   bool userGameFolder = false;
+  // Symbols on the colour tiles for this run, for players who cannot tell
+  // the colours apart; F2 switches them during play.
+  bool tileSymbols = false;
 };
 
 struct CommandLine {

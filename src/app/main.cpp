@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/game_folders.h"
 #include "app/sounds_from_folder.h"
+#include "app/tile_symbols_setting.h"
 #include "game/random_source.h"
 #include "highscore/highscore_file.h"
 #include "sound/audio_thread.h"
@@ -64,6 +65,8 @@ int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
   breliko::app::SoundsFromFolder sound(*player, folders.sounds);
   const auto random = MakeRandomSource();
   breliko::ui::Form1 form(sound, *random, breliko::highscore::HighscoreFile(folders.highscoreFile));
+  form.SetTileSymbols(options.tileSymbols || breliko::app::RememberedTileSymbols());
+  form.SetTileSymbolsSwitchedAction(breliko::app::RememberTileSymbols);
   form.Form_Load();
   form.show();
   return QApplication::exec();
@@ -72,6 +75,8 @@ int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The names also name the settings file: ~/.config/breliko/breliko.conf.
+  QCoreApplication::setOrganizationName(QStringLiteral("breliko"));
   QCoreApplication::setApplicationName(QStringLiteral("breliko"));
   QCoreApplication::setApplicationVersion(QStringLiteral(BRELIKO_VERSION));
   const CommandLine commandLine = breliko::app::ReadCommandLine(ArgumentsOf(argc, argv));

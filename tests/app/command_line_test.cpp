@@ -26,12 +26,26 @@ TEST(CommandLine, TheMenuEntrysOptionChoosesTheUserGameFolder) {
   EXPECT_TRUE(line.options.userGameFolder);
 }
 
+TEST(CommandLine, SymbolsAreOffUnlessAsked) {
+  EXPECT_FALSE(Read({}).options.tileSymbols);
+  const CommandLine line = Read({QStringLiteral("--symbols")});
+  EXPECT_EQ(line.action, Action::kPlay);
+  EXPECT_TRUE(line.options.tileSymbols);
+  EXPECT_FALSE(line.options.userGameFolder);
+  const CommandLine both =
+      Read({QStringLiteral("--user-game-folder"), QStringLiteral("--symbols")});
+  EXPECT_TRUE(both.options.tileSymbols);
+  EXPECT_TRUE(both.options.userGameFolder);
+}
+
 TEST(CommandLine, HelpNamesTheProgramAndEveryOption) {
   for (const char* help : {"--help", "-h", "--help-all"}) {
     const CommandLine line = Read({QString::fromLatin1(help)});
     EXPECT_EQ(line.action, Action::kPrint) << help;
     EXPECT_TRUE(line.text.startsWith(QStringLiteral("Usage: breliko "))) << line.text.toStdString();
     EXPECT_TRUE(line.text.contains(QStringLiteral("--user-game-folder"))) << help;
+    EXPECT_TRUE(line.text.contains(QStringLiteral("--symbols"))) << help;
+    EXPECT_TRUE(line.text.contains(QStringLiteral("F2"))) << "the key that switches them";
     EXPECT_FALSE(line.text.contains(QStringLiteral("-platform"))) << help;
   }
 }

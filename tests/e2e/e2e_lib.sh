@@ -126,6 +126,9 @@ start_xvfb() {
   export QT_QPA_PLATFORM=xcb
   export XDG_RUNTIME_DIR="$workdir/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
+  # The program's settings (the tile symbols) go to the work directory,
+  # never into the tester's own configuration.
+  export XDG_CONFIG_HOME="$workdir/config"
   unset WAYLAND_DISPLAY XAUTHORITY
 }
 

@@ -18,6 +18,7 @@
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
+#include "ui/main_window/field_names.h"
 #include "ui/main_window/panel_texts.h"
 #include "ui/main_window/tree_canvas.h"
 #include "ui/main_window/window_frame.h"
@@ -87,6 +88,7 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   connect(tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
 
   dragOutline_ = new DragOutline(this);
+  CreateKeys();
   quit_ = [] { QCoreApplication::exit(0); };
 }
 
@@ -99,7 +101,8 @@ void Form1::CreateBoard() {
     auto* field = new FieldBox(i, this);
     field->setObjectName(QStringLiteral("picP(%1)").arg(i));
     field->setGeometry(FieldRect(i));
-    connect(field, &FieldBox::Pressed, this, &Form1::BeginDrag);
+    field->setAccessibleName(FieldName(i, game::kNoPicture));
+    connect(field, &FieldBox::Pressed, this, &Form1::MousePressed);
     connect(field, &FieldBox::Dragged, this, &Form1::MoveDrag);
     connect(field, &FieldBox::Released, this, &Form1::EndDrag);
     picP_[i] = field;

@@ -26,6 +26,7 @@ namespace breliko::ui {
 
 class DragOutline;
 class FieldBox;
+class FieldMark;
 class HighscoreWindows;
 class TreeCanvas;
 
@@ -44,8 +45,15 @@ class Form1 : public QWidget, public game::GameHost {
   void Form_Load();
 
   // --- Command buttons ------------------------------------------------------
-  void cmdSpielStarten_Click() { game_.cmdSpielStarten_Click(); }
-  void cmdSpielAbbrechen_Click() { game_.cmdSpielAbbrechen_Click(); }
+  // A tile held with the keys is put back first: it belonged to the old game.
+  void cmdSpielStarten_Click() {
+    PutBack();
+    game_.cmdSpielStarten_Click();
+  }
+  void cmdSpielAbbrechen_Click() {
+    PutBack();
+    game_.cmdSpielAbbrechen_Click();
+  }
   void cmdTonEinschaltenAusschalten_Click();
   void cmdFelderGrundfarbe_Click();
   void cmdSpielregeln_Click();
@@ -58,6 +66,18 @@ class Form1 : public QWidget, public game::GameHost {
 
   // What ending the program does; the real program leaves the event loop.
   void SetQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+
+  // --- Symbols on the colour tiles --------------------------------------------
+  // Shows the colour tiles with or without their symbols; all fields and
+  // prototypes change pictures together, so fields of one colour still
+  // share one picture.
+  void SetTileSymbols(bool on);
+  bool TileSymbols() const { return tileSymbols_; }
+  // What happens after the player switched the symbols with F2; the real
+  // program remembers the choice for the next run.
+  void SetTileSymbolsSwitchedAction(std::function<void(bool)> switched) {
+    tileSymbolsSwitched_ = std::move(switched);
+  }
 
   // --- The controls, for the window's tests ---------------------------------
   game::Game& game() { return game_; }
@@ -72,6 +92,9 @@ class Form1 : public QWidget, public game::GameHost {
   QTextEdit* txtInformation() const { return txtInformation_; }
   QTimer* tmrTimer() const { return tmrTimer_; }
   HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
+  FieldMark* cursorFrame() const { return cursorFrame_; }
+  FieldMark* pickedMark() const { return pickedMark_; }
+  int CursorField() const { return cursor_; }
   // What is drawn on the window itself: its background and the frame.
   QImage Drawing() const;
   QColor BackColor() const { return backColor_; }
@@ -96,6 +119,8 @@ class Form1 : public QWidget, public game::GameHost {
   // Closed by the desktop (the window has no close box of its own), the
   // program ends as by its quit button instead of running on unseen.
   void closeEvent(QCloseEvent* event) override;
+  // Space, Enter and Escape on the board's cursor.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateBoard();
@@ -113,6 +138,18 @@ class Form1 : public QWidget, public game::GameHost {
   void MoveDrag(QPoint globalPosition);
   void EndDrag(QPoint globalPosition);
   int FieldAt(QPoint globalPosition) const;
+  void MousePressed(int source, QPoint globalPosition);
+
+  // Playing with the keys, the mouse's way (main_window_keys.cpp).
+  void CreateKeys();
+  void MoveCursor(int columnStep, int rowStep);
+  void PressCursorField();
+  void PutBack();
+  void LeaveKeys();
+  QPoint CursorPoint() const;
+
+  const QImage& PictureOf(game::PictureId picture) const;
+  void SwitchTileSymbols();
 
   sound::SoundOutput& sound_;
   game::RandomSource& random_;
@@ -141,6 +178,14 @@ class Form1 : public QWidget, public game::GameHost {
   int dragSource_ = -1;
   QPoint dragGrip_;  // where in the field the pointer took hold of it
   std::function<void()> quit_;
+
+  FieldMark* cursorFrame_ = nullptr;
+  FieldMark* pickedMark_ = nullptr;
+  int cursor_ = game::FieldIndex(4, 4);  // the middle field, where the cursor starts
+  bool keyDrag_ = false;                 // the tile being dragged was picked up with the keys
+
+  bool tileSymbols_ = false;
+  std::function<void(bool)> tileSymbolsSwitched_;
 };
 
 }  // namespace breliko::ui

@@ -7,6 +7,13 @@
 
 namespace breliko::ui {
 
+// A press on the board ends keyboard play: the cursor goes, and with it any
+// tile held with the keys.
+void Form1::MousePressed(int source, QPoint globalPosition) {
+  LeaveKeys();
+  BeginDrag(source, globalPosition);
+}
+
 void Form1::BeginDrag(int source, QPoint globalPosition) {
   if (!game_.CanDrag(source)) return;
   dragSource_ = source;

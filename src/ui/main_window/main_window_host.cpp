@@ -12,20 +12,55 @@
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
+#include "ui/main_window/field_mark.h"
+#include "ui/main_window/field_names.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/tile_symbols.h"
 #include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui {
 
 using namespace form1;
 
-void Form1::FieldChanged(int index) {
-  const game::Field& field = game_.picP(index);
-  picP_[index]->SetPicture(field.HasPicture() ? &FieldImage(field.Picture) : nullptr);
-  picP_[index]->setEnabled(field.Enabled);
+namespace {
+
+// Qt tells a screen reader of every new name; a field whose content stayed
+// the same says nothing.
+void Rename(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
-void Form1::ScoreChanged(int punkte) { lblPunkte_->setText(QString::number(punkte)); }
+}  // namespace
+
+void Form1::FieldChanged(int index) {
+  const game::Field& field = game_.picP(index);
+  picP_[index]->SetPicture(field.HasPicture() ? &PictureOf(field.Picture) : nullptr);
+  picP_[index]->setEnabled(field.Enabled);
+  // A screen reader hears of the change through the new name.
+  const QString name = FieldName(index, field.Picture);
+  Rename(picP_[index], name);
+  if (index == cursor_) Rename(cursorFrame_, name);
+}
+
+void Form1::ScoreChanged(int punkte) {
+  lblPunkte_->setText(QString::number(punkte));
+  Rename(lblPunkte_, ScoreName(punkte));
+}
+
+const QImage& Form1::PictureOf(game::PictureId picture) const {
+  return tileSymbols_ ? SymbolFieldImage(picture) : FieldImage(picture);
+}
+
+void Form1::SetTileSymbols(bool on) {
+  tileSymbols_ = on;
+  for (int i = 0; i < game::kPrototypeCount; ++i) picF_[i]->SetPicture(&PictureOf(i));
+  for (int i = 0; i < game::kFieldCount; ++i) FieldChanged(i);
+}
+
+void Form1::SwitchTileSymbols() {
+  SetTileSymbols(!tileSymbols_);
+  if (tileSymbolsSwitched_) tileSymbolsSwitched_(tileSymbols_);
+}
 
 void Form1::PlaySound(const std::string& file, int flags) { sound_.Play(file, flags); }
 

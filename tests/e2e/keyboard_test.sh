@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# A game played with the keys alone in the real BRELIKO window on a virtual X
+# screen: Alt+L starts it, the arrows bring the cursor to a tile, Space picks
+# it up, the arrows and Enter drop it on an empty field, and F2 switches the
+# symbols on the colour tiles, which the next run remembers.
+#
+#   keyboard_test.sh PROGRAM SOUNDS_DIR
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+
+e2e_setup "$@"
+start_xvfb
+start_program
+
+settings="$XDG_CONFIG_HOME/breliko/breliko.conf"
+
+# --- the board at rest -------------------------------------------------------
+# The cursor frame reaches three pixels round its field, into the gaps; before
+# the first arrow the gap round the middle field shows the window's green.
+field_left() { echo $((37 + 63 * ($1 % 9))); }
+field_top() { echo $((17 + 63 * ($1 / 9))); }
+cursor_corner() { pixel $(($(field_left "$1") - 2)) $(($(field_top "$1") - 2)); }
+
+take_screenshot
+expect_pixel "no cursor before the first arrow" $(($(field_left 40) - 1)) $(($(field_top 40) - 1)) \
+  "$window_colour"
+
+press_keys alt+l
+wait_for_occupied -eq 3 || give_up "Alt+L: $(count_occupied) fields occupied, expected 3"
+take_screenshot
+mapfile -t tiles < <(occupied_fields)
+board_before=$(field_centres)
+
+# --- the cursor --------------------------------------------------------------
+cursor=40
+press_keys Right  # the first arrow only shows the cursor, on the middle field
+if wait_for_pixel $(($(field_left 40) - 2)) $(($(field_top 40) - 2)) "0 0 0"; then
+  pass "the first arrow shows the cursor round the middle field"
+else
+  fail "no cursor round the middle field: RGB($(cursor_corner 40)) at its corner"
+fi
+
+# Walks the cursor to a field with the arrow keys.
+cursor_to() {
+  local keys=() target=$1
+  while ((cursor % 9 < target % 9)); do keys+=(Right); cursor=$((cursor + 1)); done
+  while ((cursor % 9 > target % 9)); do keys+=(Left); cursor=$((cursor - 1)); done
+  while ((cursor / 9 < target / 9)); do keys+=(Down); cursor=$((cursor + 9)); done
+  while ((cursor / 9 > target / 9)); do keys+=(Up); cursor=$((cursor - 9)); done
+  ((${#keys[@]} == 0)) || press_keys "${keys[@]}"
+}
+
+# --- one move ----------------------------------------------------------------
+from=${tiles[0]}
+to=0
+while [[ " ${tiles[*]} " == *" $to "* ]]; do to=$((to + 1)); done
+tile_colour=$(field_centre "$from")
+cursor_to "$from"
+press_keys space
+# A picked tile is paled: a point between its middle and its edge no longer
+# shows the tile's own colour.
+probe_x=$(($(field_left "$from") + 14)) probe_y=$(($(field_top "$from") + 31))
+deadline=$((SECONDS + 5))
+while take_screenshot; [[ "$(pixel "$probe_x" "$probe_y")" == "$tile_colour" ]]; do
+  ((SECONDS < deadline)) || break
+  sleep 0.2
+done
+if [[ "$(pixel "$probe_x" "$probe_y")" != "$tile_colour" ]]; then
+  pass "Space picks up the tile on field $from, which shows it"
+else
+  fail "Space on field $from: the tile does not look picked up"
+fi
+changed=$(diff <(echo "$board_before") <(field_centres) | grep -c '^>')
+((changed == 1)) || fail "picking up a tile changed $changed field centres, expected only its own"
+
+cursor_to "$to"
+press_keys Return
+# Now and then the drop brings a blocker as well (a seventh field), or a
+# chance dissolution that takes a colour away; the window then turns its
+# darker green.
+if wait_for_occupied -ge 6; then
+  pass "Enter drops the tile: the move and three new tiles"
+  take_screenshot
+  if [[ "$(field_centre "$to")" == "$tile_colour" ]]; then
+    pass "field $to shows the tile RGB($tile_colour) moved there"
+  else
+    fail "field $to shows RGB($(field_centre "$to")), expected the tile RGB($tile_colour)"
+  fi
+  if [[ "$(field_centre "$from")" == "$base_colour" ]]; then
+    pass "field $from is empty after the move"
+  else
+    fail "field $from still shows RGB($(field_centre "$from"))"
+  fi
+elif [[ "$(pixel 20 300)" == "$dissolved_colour" ]]; then
+  note "a chance dissolution followed the drop; the board is not checked"
+else
+  fail "after the drop $(count_occupied) fields are occupied, expected 6 or more"
+fi
+
+# --- the symbols key ---------------------------------------------------------
+[[ -e "$settings" ]] && fail "the settings were written before the player switched anything"
+press_keys F2
+deadline=$((SECONDS + 5))
+until grep -qx 'tileSymbols=true' "$settings" 2>/dev/null || ((SECONDS >= deadline)); do sleep 0.2; done
+check "F2 switches the symbols on and remembers it" grep -qx 'tileSymbols=true' "$settings"
+
+press_keys alt+f
+expect_clean_exit "Alt+F"
+
+# The next run starts with the symbols on: one F2 switches them off.
+start_program
+press_keys F2
+deadline=$((SECONDS + 5))
+until grep -qx 'tileSymbols=false' "$settings" 2>/dev/null || ((SECONDS >= deadline)); do sleep 0.2; done
+check "the next run remembered the symbols: F2 switches them off" \
+  grep -qx 'tileSymbols=false' "$settings"
+press_keys alt+f
+expect_clean_exit "Alt+F"
+
+finish

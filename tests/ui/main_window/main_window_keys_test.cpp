@@ -1,0 +1,374 @@
+// Playing with the keys: the cursor, picking up and dropping a tile, the
+// buttons' own keys, the symbols key, and what a screen reader hears.
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <memory>
+
+#include "main_window_fixture.h"
+#include "ui/main_window/field_images.h"
+#include "ui/main_window/field_mark.h"
+#include "ui/main_window/tile_symbols.h"
+#include "ui/main_window/tree_canvas.h"
+
+namespace breliko::ui::testing {
+namespace {
+
+using namespace form1;
+
+constexpr int kMiddle = 40;
+
+// A main window that notes every call the game makes on it, in order.
+class RecordingForm1 : public Form1 {
+ public:
+  using Form1::Form1;
+  void FieldChanged(int index) override {
+    calls.push_back("FieldChanged " + std::to_string(index));
+    Form1::FieldChanged(index);
+  }
+  void ScoreChanged(int punkte) override {
+    calls.push_back("ScoreChanged " + std::to_string(punkte));
+    Form1::ScoreChanged(punkte);
+  }
+  void PlaySound(const std::string& file, int flags) override {
+    calls.push_back("PlaySound " + file);
+    Form1::PlaySound(file, flags);
+  }
+  // The tree of a stripe is drawn in the middle of its drop, where other
+  // events may run.
+  void BaumZeichnen() override {
+    if (duringTree) duringTree();
+    Form1::BaumZeichnen();
+  }
+  std::vector<std::string> calls;
+  std::function<void()> duringTree;
+};
+
+// One player at one window, with a generator of a fixed seed: two players
+// with the same seed get the same game.
+struct Player {
+  explicit Player(std::uint64_t seed)
+      : random(seed), form(sound, random, highscore::HighscoreFile(folder.filePath("P1.dat"))) {
+    form.SetQuitAction([] {});
+    form.Form_Load();
+  }
+  QTemporaryDir folder;
+  RecordingSound sound;
+  game::SeededRandomSource random;
+  RecordingForm1 form;
+};
+
+void Activate(QWidget& window) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// A key as the keyboard gives it: to whatever has the focus.
+void Press(Form1& form, Qt::Key key) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : &form, key);
+}
+
+// Shows the cursor with the first arrow and walks it to a field.
+void WalkTo(Form1& form, int field) {
+  Press(form, Qt::Key_Right);
+  while (form.CursorField() % 9 < field % 9) Press(form, Qt::Key_Right);
+  while (form.CursorField() % 9 > field % 9) Press(form, Qt::Key_Left);
+  while (form.CursorField() / 9 < field / 9) Press(form, Qt::Key_Down);
+  while (form.CursorField() / 9 > field / 9) Press(form, Qt::Key_Up);
+  ASSERT_EQ(form.CursorField(), field);
+}
+
+int FirstField(const game::Game& game, bool occupied) {
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    if (game.picP(i).HasPicture() == occupied) return i;
+  }
+  return -1;
+}
+
+bool SameBoard(const game::Game& a, const game::Game& b) {
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    const game::Field& x = a.picP(i);
+    const game::Field& y = b.picP(i);
+    if (x.Picture != y.Picture || x.Tag != y.Tag || x.DragMode != y.DragMode ||
+        x.Enabled != y.Enabled)
+      return false;
+  }
+  return true;
+}
+
+class KeysTest : public Form1Test {
+ protected:
+  void Key(Qt::Key key) { Press(form, key); }
+  void Walk(int field) { WalkTo(form, field); }
+  // A board without a game but for one red tile in the middle, and the
+  // cursor on it.
+  void RedTileUnderTheCursor() {
+    ShowAndActivate();
+    form.game().cmdSpielAbbrechen_Click();
+    form.game().Belegen(kMiddle, game::kRed);
+    Walk(kMiddle);
+  }
+  QString NameOf(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+  }
+};
+
+// --- A turn with the keys -------------------------------------------------------
+
+TEST(KeysAndMouse, AWholeTurnWithTheKeysIsTheTurnOfTheMouse) {
+  Player mouse(11);
+  Player keys(11);
+  mouse.form.cmdSpielStarten_Click();
+  keys.form.cmdSpielStarten_Click();
+  ASSERT_TRUE(SameBoard(mouse.form.game(), keys.form.game()));
+  const int from = FirstField(keys.form.game(), true);
+  const int to = FirstField(keys.form.game(), false);
+  const game::PictureId moved = keys.form.game().picP(from).Picture;
+  mouse.form.calls.clear();
+  keys.form.calls.clear();
+
+  Activate(mouse.form);
+  FieldBox* source = mouse.form.picP(from);
+  QTest::mousePress(source, Qt::LeftButton, {}, QPoint(31, 31));
+  QTest::mouseRelease(source, Qt::LeftButton, {},
+                      source->mapFrom(&mouse.form, mouse.form.picP(to)->geometry().center()));
+
+  Activate(keys.form);
+  WalkTo(keys.form, from);
+  Press(keys.form, Qt::Key_Space);
+  EXPECT_TRUE(keys.form.pickedMark()->isVisible()) << "the picked tile shows it";
+  EXPECT_EQ(keys.form.calls.size(), 0u) << "picking up changes nothing yet";
+  WalkTo(keys.form, to);
+  Press(keys.form, Qt::Key_Return);
+
+  EXPECT_FALSE(keys.form.pickedMark()->isVisible());
+  EXPECT_EQ(keys.form.game().picP(to).Picture, moved);
+  EXPECT_FALSE(keys.form.game().picP(from).HasPicture());
+  EXPECT_TRUE(SameBoard(mouse.form.game(), keys.form.game()));
+  EXPECT_GE(keys.form.calls.size(), 6u) << "the move, three new fields, a sound";
+  EXPECT_EQ(keys.form.calls, mouse.form.calls);
+  EXPECT_EQ(keys.sound.played, mouse.sound.played);
+  EXPECT_EQ(keys.form.picCanvas()->Image(), mouse.form.picCanvas()->Image());
+}
+
+TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
+  Player player(5);
+  Form1& form = player.form;
+  Activate(form);
+  form.game().cmdSpielAbbrechen_Click();
+  for (int row = 0; row < 4; ++row) form.game().Belegen(9 * row, game::kRed);
+  form.game().Belegen(2, game::kRed);
+  form.game().Belegen(kMiddle, game::kGreen);
+  bool pickedDuringTheDrop = true;
+  player.form.duringTree = [&] {
+    WalkTo(form, kMiddle);
+    Press(form, Qt::Key_Space);
+    pickedDuringTheDrop = form.pickedMark()->isVisible();
+  };
+  WalkTo(form, 2);
+  Press(form, Qt::Key_Space);
+  WalkTo(form, 36);
+  Press(form, Qt::Key_Space);  // completes the red column: a stripe and its tree
+  EXPECT_EQ(form.game().Punkte(), 4);
+  EXPECT_FALSE(pickedDuringTheDrop);
+  Press(form, Qt::Key_Space);
+  EXPECT_TRUE(form.pickedMark()->isVisible()) << "after the drop the tile can be picked up";
+}
+
+TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
+  ShowAndActivate();
+  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(form.CursorField(), kMiddle);
+  EXPECT_TRUE(form.cursorFrame()->isVisible());
+  EXPECT_TRUE(form.cursorFrame()->hasFocus());
+  EXPECT_TRUE(form.cursorFrame()->geometry().contains(form.picP(kMiddle)->geometry()));
+  Key(Qt::Key_Up);
+  EXPECT_EQ(form.CursorField(), kMiddle - 9);
+  for (int i = 0; i < 12; ++i) Key(Qt::Key_Left);
+  EXPECT_EQ(form.CursorField(), 27) << "the cursor stops at the edge";
+}
+
+TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
+  RedTileUnderTheCursor();
+  Key(Qt::Key_Space);
+  ASSERT_TRUE(form.pickedMark()->isVisible());
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  // Space on the empty field now picks nothing up, and so drops nothing.
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Space);
+  EXPECT_TRUE(form.pickedMark()->isVisible()) << "the tile can be picked up again";
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(OccupiedFields(), 1);
+  EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
+}
+
+TEST_F(KeysTest, SpaceOnTheTileItselfIsTheClickOnATile) {
+  RedTileUnderTheCursor();
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
+  EXPECT_EQ(OccupiedFields(), 4) << "the tile stays and three new ones come";
+}
+
+TEST_F(KeysTest, TabLeavesTheBoardAndSpacePressesTheFocusedButton) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  const int tile = FirstField(form.game(), true);
+  Walk(tile);
+  Key(Qt::Key_Tab);
+  EXPECT_TRUE(form.button(kSpielAbbrechen)->hasFocus());
+  Key(Qt::Key_Tab);
+  ASSERT_TRUE(form.button(kTonEinschaltenAusschalten)->hasFocus());
+  Key(Qt::Key_Space);
+  EXPECT_EQ(form.button(kTonEinschaltenAusschalten)->text(), "konekti &sonon");
+  EXPECT_FALSE(form.pickedMark()->isVisible()) << "the board took no key";
+  EXPECT_EQ(OccupiedFields(), 3);
+  // An arrow brings the focus back to the board.
+  Key(Qt::Key_Down);
+  EXPECT_TRUE(form.cursorFrame()->hasFocus());
+}
+
+TEST_F(KeysTest, AFieldUnderAPanelCannotBePickedUpNorDroppedOn) {
+  RedTileUnderTheCursor();
+  form.cmdSpielregeln_Click();
+  Key(Qt::Key_Space);
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  form.cmdSpielregeln_Click();
+  Key(Qt::Key_Space);
+  form.cmdSpielregeln_Click();
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Space);  // released over the panel: no drop, as with the mouse
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_EQ(OccupiedFields(), 1);
+  EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
+}
+
+TEST_F(KeysTest, StartingAGameDropsATileHeldFromTheOldOne) {
+  RedTileUnderTheCursor();
+  Key(Qt::Key_Space);
+  form.cmdSpielAbbrechen_Click();
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  Walk(kMiddle + 1);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(OccupiedFields(), 0) << "no drop on a board without a game";
+}
+
+// A board full but for field 80 in which no two neighbours share a colour,
+// so that the three new fields of a drop end the game and nothing scores.
+void FillAllButTheLastField(game::Game& game) {
+  for (int i = 0; i + 1 < game::kFieldCount; ++i) game.Belegen(i, (i % 9 + 2 * (i / 9)) % 7);
+}
+
+TEST_F(KeysTest, KeysDoNothingOnAnEndedGame) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  FillAllButTheLastField(form.game());
+  form.game().picP_DragDrop(0, 0);
+  ASSERT_TRUE(form.game().SpielEnde());
+  const game::Board ended = form.game().picP();
+  const auto played = sound.played;
+  Walk(kMiddle);
+  Key(Qt::Key_Space);
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Enter);
+  Key(Qt::Key_Escape);
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    EXPECT_EQ(form.game().picP(i).Picture, ended[i].Picture) << i;
+    EXPECT_FALSE(form.game().picP(i).Enabled) << i;
+  }
+  EXPECT_EQ(sound.played, played);
+}
+
+// --- The look at rest -----------------------------------------------------------
+
+TEST_F(KeysTest, NoCursorIsDrawnBeforeTheFirstArrowNorAfterAMousePress) {
+  ShowAndActivate();
+  const QImage before = form.grab().toImage();
+  // Round the middle field: the window's green in the gaps, the base
+  // colour inside, as the board always looked.
+  const QRect middle = form.picP(kMiddle)->geometry();
+  EXPECT_EQ(before.pixelColor(middle.topLeft() - QPoint(1, 1)), QColor(0, 128, 0));
+  EXPECT_EQ(before.pixelColor(middle.topLeft()), QColor(230, 255, 230));
+  EXPECT_EQ(before.pixelColor(middle.topLeft() + QPoint(5, 5)), QColor(230, 255, 230));
+
+  Key(Qt::Key_Right);
+  const QImage withCursor = form.grab().toImage();
+  EXPECT_NE(withCursor.pixelColor(middle.topLeft()), QColor(230, 255, 230));
+  EXPECT_EQ(withCursor.pixelColor(middle.center()), QColor(230, 255, 230));
+
+  QTest::mouseClick(form.picP(kMiddle), Qt::LeftButton, {}, QPoint(31, 31));
+  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr)
+      << "no button takes the keys meant for the board";
+  EXPECT_EQ(form.grab().toImage(), before);
+}
+
+TEST_F(KeysTest, AMousePressPutsATileHeldWithTheKeysBack) {
+  RedTileUnderTheCursor();
+  Key(Qt::Key_Space);
+  QTest::mouseClick(form.picP(0), Qt::LeftButton, {}, QPoint(31, 31));
+  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
+  EXPECT_EQ(OccupiedFields(), 1);
+}
+
+// --- Symbols --------------------------------------------------------------------
+
+TEST_F(KeysTest, SymbolsAreOffUntilSwitchedAndF2SwitchesAllFieldsTogether) {
+  std::vector<bool> switched;
+  form.SetTileSymbolsSwitchedAction([&](bool on) { switched.push_back(on); });
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().Belegen(5, game::kRed);
+  form.game().Belegen(6, game::kRed);
+  form.game().SetField(7, game::Field{game::kFlames, "peng", 1, true});
+  for (int i = 0; i < game::kPrototypeCount; ++i)
+    EXPECT_EQ(form.picF(i)->Picture(), &FieldImage(i));
+  EXPECT_EQ(form.picP(5)->Picture(), &FieldImage(game::kRed));
+
+  Key(Qt::Key_F2);
+  EXPECT_TRUE(form.TileSymbols());
+  EXPECT_EQ(form.picP(5)->Picture(), &SymbolFieldImage(game::kRed));
+  EXPECT_EQ(form.picP(6)->Picture(), form.picP(5)->Picture());
+  EXPECT_EQ(form.picF(game::kRed)->Picture(), form.picP(5)->Picture());
+  EXPECT_EQ(form.picP(7)->Picture(), &FieldImage(game::kFlames)) << "flames show over symbols";
+  form.game().Belegen(8, game::kRed);
+  EXPECT_EQ(form.picP(8)->Picture(), form.picP(5)->Picture()) << "new tiles come with symbols";
+
+  Key(Qt::Key_F2);
+  EXPECT_FALSE(form.TileSymbols());
+  EXPECT_EQ(form.picP(5)->Picture(), &FieldImage(game::kRed));
+  EXPECT_EQ(switched, (std::vector<bool>{true, false}));
+}
+
+// --- What a screen reader hears ---------------------------------------------------
+
+TEST_F(KeysTest, AFieldsAccessibleNameFollowsAMove) {
+  ShowAndActivate();
+  form.game().cmdSpielAbbrechen_Click();
+  form.game().Belegen(kMiddle, game::kOrange);
+  EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: oranĝa"));
+  EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: malplena"));
+  Walk(kMiddle);
+  EXPECT_EQ(NameOf(form.cursorFrame()), NameOf(form.picP(kMiddle))) << "the cursor says its field";
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: malplena"));
+  EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: oranĝa"));
+  EXPECT_EQ(NameOf(form.cursorFrame()), NameOf(form.picP(kMiddle + 1)));
+  EXPECT_EQ(NameOf(form.lblPunkte()), "poentoj: 0");
+}
+
+}  // namespace
+}  // namespace breliko::ui::testing

@@ -1,0 +1,144 @@
+// The symbols on the colour tiles, and the tile images they leave alone.
+#include "ui/main_window/tile_symbols.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "ui/main_window/field_images.h"
+
+namespace breliko::ui {
+namespace {
+
+constexpr int kSize = kFieldImageSize;
+constexpr int kBevelWidth = 4;
+
+std::string Digest(const QImage& image) {
+  QCryptographicHash hash(QCryptographicHash::Md5);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      const char rgb[] = {static_cast<char>(qRed(pixel)), static_cast<char>(qGreen(pixel)),
+                          static_cast<char>(qBlue(pixel))};
+      hash.addData(QByteArrayView(rgb, 3));
+    }
+  }
+  return hash.result().toHex().toStdString();
+}
+
+// Without symbols the game shows exactly the pictures it always showed.
+TEST(TileSymbols, TheImagesWithoutSymbolsStayAsTheyWere) {
+  const std::array<const char*, kFieldImageCount> digests = {{
+      "10669745619793eb6008d9a615fb51eb",
+      "998aaf8dbda34bcd899f254bdb4e1326",
+      "58aa2a6ba91023a1818b252f98070244",
+      "c9f4272d4a0be9725ee1a3d534f88983",
+      "919d64a58d3a08d03e856c5dd5a8a39f",
+      "0601da89b9276701e54dfb0f9c87a993",
+      "5d17bec50c7daf486eca171a26b2f07c",
+      "5af40bc7b01c5cf438b43293799e986a",
+      "4901fc96bd4f83a88655ab29b98599ee",
+      "896d6f263210d3ef59edf67dfe3c697e",
+  }};
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    EXPECT_EQ(Digest(FieldImage(index)), digests[index]) << index;
+  }
+}
+
+// Where a symbol tile differs from the plain tile: the symbol's own shape,
+// whatever its colour.
+using Shape = std::array<bool, kSize * kSize>;
+
+Shape ShapeOf(int colour) {
+  Shape shape{};
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize; ++x) {
+      shape[y * kSize + x] = SymbolFieldImage(colour).pixel(x, y) != FieldImage(colour).pixel(x, y);
+    }
+  }
+  return shape;
+}
+
+int Count(const Shape& shape) {
+  return static_cast<int>(std::count(shape.begin(), shape.end(), true));
+}
+
+TEST(TileSymbols, TheSevenShapesDifferFromOneAnother) {
+  std::array<Shape, kSymbolColourCount> shapes;
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    shapes[colour] = ShapeOf(colour);
+    EXPECT_GE(Count(shapes[colour]), 150) << "symbol " << colour << " is too small to read";
+  }
+  for (int a = 0; a < kSymbolColourCount; ++a) {
+    for (int b = 0; b < a; ++b) {
+      Shape apart{};
+      for (std::size_t i = 0; i < apart.size(); ++i) apart[i] = shapes[a][i] != shapes[b][i];
+      EXPECT_GE(Count(apart), 60) << "symbols " << a << " and " << b << " look alike";
+    }
+  }
+}
+
+TEST(TileSymbols, EverySymbolTileKeepsItsBevelAndAMarginInside) {
+  constexpr int kFree = kBevelWidth + 4;
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const QImage& tile = SymbolFieldImage(colour);
+    SCOPED_TRACE(colour);
+    EXPECT_EQ(tile.size(), QSize(kSize, kSize));
+    EXPECT_EQ(tile.format(), FieldImage(colour).format());
+    for (int y = 0; y < kSize; ++y) {
+      for (int x = 0; x < kSize; ++x) {
+        if (std::min({x, y, kSize - 1 - x, kSize - 1 - y}) >= kFree) continue;
+        ASSERT_EQ(tile.pixel(x, y), FieldImage(colour).pixel(x, y)) << x << "," << y;
+      }
+    }
+  }
+}
+
+// The symbol must read in grey as well: its lightness lies far from the tile's.
+TEST(TileSymbols, EverySymbolStandsOutFromItsTileInGrey) {
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const Shape shape = ShapeOf(colour);
+    const int tileGrey = qGray(FieldImage(colour).pixel(kSize / 2, 6));
+    int strong = 0;
+    for (int i = 0; i < kSize * kSize; ++i) {
+      if (!shape[i]) continue;
+      const int grey = qGray(SymbolFieldImage(colour).pixel(i % kSize, i / kSize));
+      strong += std::abs(grey - tileGrey) >= 90 ? 1 : 0;
+    }
+    // Only the antialiased rim may blend into the tile.
+    EXPECT_GE(strong * 10, Count(shape) * 6) << "symbol " << colour;
+  }
+}
+
+TEST(TileSymbols, JokerFlamesAndBlockerKeepTheirOwnPictures) {
+  for (int index = kSymbolColourCount; index < kFieldImageCount; ++index) {
+    EXPECT_EQ(&SymbolFieldImage(index), &FieldImage(index)) << index;
+  }
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    EXPECT_EQ(&SymbolFieldImage(colour), &SymbolFieldImage(colour));
+    EXPECT_NE(SymbolFieldImage(colour).cacheKey(), FieldImage(colour).cacheKey());
+  }
+}
+
+// On a screen of twice the density the symbol keeps its place and size.
+TEST(TileSymbols, ASymbolScalesWithTheImagesPixelRatio) {
+  QImage sharp = FieldImage(0).scaled(2 * kSize, 2 * kSize);
+  sharp.setDevicePixelRatio(2);
+  const QImage plain = sharp.copy();
+  DrawTileSymbol(sharp, 0);
+  int changed = 0;
+  for (int y = 0; y < sharp.height(); ++y) {
+    for (int x = 0; x < sharp.width(); ++x) changed += sharp.pixel(x, y) != plain.pixel(x, y);
+  }
+  const int once = Count(ShapeOf(0));
+  EXPECT_GT(changed, once * 7 / 2);
+  EXPECT_LT(changed, once * 9 / 2);
+  EXPECT_NE(sharp.pixel(kSize, kSize), plain.pixel(kSize, kSize)) << "the disc covers the middle";
+}
+
+}  // namespace
+}  // namespace breliko::ui
