@@ -12,9 +12,11 @@
 #include <QTimer>
 
 #include "ui/common/button_style.h"
+#include "ui/common/device_pixels.h"
 #include "ui/common/fonts.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/device_layout.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
@@ -88,6 +90,7 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
 
   dragOutline_ = new DragOutline(this);
   quit_ = [] { QCoreApplication::exit(0); };
+  FitToScreen();
 }
 
 Form1::~Form1() = default;
@@ -177,21 +180,49 @@ void Form1::CreatePanels() {
       MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
 }
 
-void Form1::PaintDrawing(QPainter& painter, const QRect& area) const {
+void Form1::FitToScreen() {
+  const qreal ratio = devicePixelRatio();
+  fittedRatio_ = ratio;
+  for (FieldBox* field : picP_) {
+    field->Place(PlaceOnDevicePixels(FieldDeviceRect(field->Index(), ratio), ratio));
+  }
+  const QRect canvas = CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio);
+  picCanvas_->Place(PlaceOnDevicePixels(canvas, ratio));
+  picCanvas_->MatchDeviceRatio(ratio);
+  dragOutline_->Fit(ratio);
+  update();
+}
+
+bool Form1::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
+      if (devicePixelRatio() != fittedRatio_) FitToScreen();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+void Form1::PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const {
   painter.fillRect(area, backColor_);
-  if (frameDrawn_) DrawFrame(painter);
+  if (frameDrawn_) DrawFrame(painter, ratio);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRect(event->rect());
-  PaintDrawing(painter, event->rect());
+  PaintDrawing(painter, event->rect(), devicePixelRatio());
 }
 
 QImage Form1::Drawing() const {
   QImage drawing(kWidth, kHeight, QImage::Format_RGB32);
   QPainter painter(&drawing);
-  PaintDrawing(painter, drawing.rect());
+  PaintDrawing(painter, drawing.rect(), 1);
   return drawing;
 }
 

@@ -92,6 +92,8 @@ class Form1 : public QWidget, public game::GameHost {
   void RequestHighscoreEntry(int punkte) override;
 
  protected:
+  // A move to a screen of another scale lays the window out anew.
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   // Closed by the desktop (the window has no close box of its own), the
   // program ends as by its quit button instead of running on unseen.
@@ -103,8 +105,11 @@ class Form1 : public QWidget, public game::GameHost {
   void CreateButtons();
   void CreatePanels();
   void SetBaseColour(const QColor& colour);
+  // Puts the board's fields, the tree canvas and the drag outline on whole
+  // device pixels of the screen the window is on.
+  void FitToScreen();
   // Paints the window's own drawing over `area`: background, then frame.
-  void PaintDrawing(QPainter& painter, const QRect& area) const;
+  void PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const;
 
   // Dragging a field: pressed on one field, released over another.
   void BeginDrag(int source, QPoint globalPosition);
@@ -122,6 +127,7 @@ class Form1 : public QWidget, public game::GameHost {
   // than as a window-sized image, and painted afresh on every paint event.
   QColor backColor_ = form1::kWindowColour;
   bool frameDrawn_ = false;
+  qreal fittedRatio_ = 0;  // the device pixel ratio the window is laid out for
 
   std::array<FieldBox*, game::kFieldCount> picP_{};
   std::array<FieldBox*, game::kPrototypeCount> picF_{};

@@ -35,6 +35,7 @@ void Form1::EndDrag(QPoint globalPosition) {
 int Form1::FieldAt(QPoint globalPosition) const {
   auto* field = qobject_cast<FieldBox*>(childAt(mapFromGlobal(globalPosition)));
   if (!field || !field->isEnabled() || picP_[field->Index()] != field) return -1;
+  if (!field->Area().contains(field->mapFromGlobal(QPointF(globalPosition)))) return -1;
   return field->Index();
 }
 

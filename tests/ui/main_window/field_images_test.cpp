@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QColor>
+#include <QCryptographicHash>
 #include <array>
 #include <stdexcept>
 
@@ -36,6 +38,25 @@ TEST(FieldImages, EachIndexGivesOneSharedPicture) {
       EXPECT_NE(FieldImage(other).cacheKey(), FieldImage(index).cacheKey()) << other;
       EXPECT_NE(FieldImage(other), FieldImage(index)) << other;
     }
+  }
+}
+
+// The images of a field of 62 pixels, byte for byte as they always were.
+TEST(FieldImages, AtTheirOwnSizeTheImagesComeOutAsEver) {
+  const std::array<const char*, kFieldImageCount> expected = {
+      "e378fa4b5368fd1fadbaf696aa45d502", "399c95c005110df5e50e1db7ddd49a29",
+      "6914ed61ce5894d9cae0fdc8962d832d", "523c918256ab7e1b8c8a9275e8de9036",
+      "87b4b2d5db64814ab9790888feb1c7b9", "d0586b583b3895c83484085f3d2a1954",
+      "9c420a9eb09f9ff7c62d3e2469549ff9", "cf46956ca6731865c9fc87bad4bb22ef",
+      "cea4ba83fbafe1fe88ae0fd9e9d62910", "e5cf22e0d389e4d29ef62160929b2196"};
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    const QImage& image = FieldImage(index);
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
+                                static_cast<qsizetype>(image.sizeInBytes()));
+    EXPECT_EQ(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString(),
+              expected[index])
+        << index;
   }
 }
 
