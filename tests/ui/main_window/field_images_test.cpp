@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QCryptographicHash>
+#include <algorithm>
 #include <array>
+#include <set>
 #include <stdexcept>
 
 namespace breliko::ui {
@@ -123,6 +125,78 @@ INSTANTIATE_TEST_SUITE_P(
                  {QColor(160, 160, 255), QColor(120, 120, 255), QColor(80, 80, 255),
                   QColor(40, 40, 255)},
                  {QColor(0, 0, 95), QColor(0, 0, 135), QColor(0, 0, 175), QColor(0, 0, 215)}}));
+
+// The images for finer screens: (device pixels, ring width) as at 1x, 1.25x,
+// 1.5x and 2x.
+struct Raster {
+  int size;
+  int ring;
+};
+class FieldImagesOnDevice : public testing::TestWithParam<Raster> {};
+
+TEST_P(FieldImagesOnDevice, AreMadeAtTheSizeAskedAndKept) {
+  const auto [size, ring] = GetParam();
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    const QImage& image = FieldImageOnDevice(index, size, ring);
+    EXPECT_EQ(image.size(), QSize(size, size)) << index;
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), size / 62.0) << index;
+    EXPECT_EQ(&image, &FieldImageOnDevice(index, size, ring)) << index;
+    EXPECT_EQ(FieldImageIndex(FieldImage(index)), index);
+  }
+  EXPECT_EQ(FieldImageIndex(FieldImageOnDevice(0, 93, 2)), -1) << "only picF's own images";
+}
+
+// Down the middle of a tile from the top edge: four rings of `ring` device
+// pixels each in the colours of the 1x rings, then the flat base colour;
+// likewise up from the bottom edge. Every pixel of the tile is one of the
+// nine colours of the 1x tile: no blended shades.
+TEST_P(FieldImagesOnDevice, BevelRingsAreWholeLinesOfDevicePixels) {
+  const auto [size, ring] = GetParam();
+  for (int index : {0, 1, 5}) {
+    SCOPED_TRACE(index);
+    const QImage& image = FieldImageOnDevice(index, size, ring);
+    const int mid = size / 2;
+    for (int depth = 0; depth < 4 * ring + 2; ++depth) {
+      const int ownRing = std::min(depth / ring, 4);
+      const int ownPixel = ownRing < 4 ? ownRing : 30;
+      EXPECT_EQ(image.pixelColor(mid, depth), At(index, 30, ownPixel)) << "top " << depth;
+      EXPECT_EQ(image.pixelColor(mid, size - 1 - depth), At(index, 30, kLast - ownPixel))
+          << "bottom " << depth;
+      EXPECT_EQ(image.pixelColor(depth, mid), At(index, ownPixel, 30)) << "left " << depth;
+    }
+    std::set<QRgb> ownColours;
+    for (int y = 0; y < kFieldImageSize; ++y) {
+      for (int x = 0; x < kFieldImageSize; ++x) ownColours.insert(FieldImage(index).pixel(x, y));
+    }
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        ASSERT_TRUE(ownColours.count(image.pixel(x, y))) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_P(FieldImagesOnDevice, JokerBlockerAndFlameKeepTheirLook) {
+  const auto [size, ring] = GetParam();
+  const auto at = [&](int index, double x, double y) {
+    return FieldImageOnDevice(index, size, ring)
+        .pixelColor(static_cast<int>(x * size / 62), static_cast<int>(y * size / 62));
+  };
+  EXPECT_EQ(at(kJoker, 13, 13), At(0, 30, 30)) << "red band on the diagonal";
+  EXPECT_EQ(at(kJoker, 22, 13), At(1, 30, 30)) << "orange to its right";
+  EXPECT_EQ(at(kBlocker, 7, 7), QColor(0, 0, 0));
+  EXPECT_EQ(at(kBlocker, 23, 7), QColor(128, 128, 128));
+  int blue = 0;
+  const QImage& flame = FieldImageOnDevice(kFlame, size, ring);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) blue += qBlue(flame.pixel(x, y));
+  }
+  EXPECT_EQ(blue, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(FieldImages, FieldImagesOnDevice,
+                         testing::Values(Raster{62, 1}, Raster{78, 1}, Raster{93, 2},
+                                         Raster{124, 2}));
 
 TEST(FieldImages, JokerColoursRunInDiagonalBands) {
   // Cells of about nine pixels; sample each inner cell at its middle.
