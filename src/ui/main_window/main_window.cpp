@@ -193,18 +193,11 @@ void Form1::FitToScreen() {
   update();
 }
 
+// A window is shown on its screen before its first paint; a later move to
+// a screen of another scale shows in a repaint at the new ratio, which lays
+// the window out anew once the paint is done.
 bool Form1::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::ScreenChangeInternal:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    case QEvent::DevicePixelRatioChange:
-#endif
-      if (devicePixelRatio() != fittedRatio_) FitToScreen();
-      break;
-    default:
-      break;
-  }
+  if (event->type() == QEvent::Show && devicePixelRatio() != fittedRatio_) FitToScreen();
   return QWidget::event(event);
 }
 
@@ -214,6 +207,14 @@ void Form1::PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) cons
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
+  if (devicePixelRatio() != fittedRatio_) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (devicePixelRatio() != fittedRatio_) FitToScreen();
+        },
+        Qt::QueuedConnection);
+  }
   QPainter painter(this);
   painter.setClipRect(event->rect());
   PaintDrawing(painter, event->rect(), devicePixelRatio());

@@ -75,6 +75,8 @@ class Form1 : public QWidget, public game::GameHost {
   // What is drawn on the window itself: its background and the frame.
   QImage Drawing() const;
   QColor BackColor() const { return backColor_; }
+  // The device pixel ratio the window is laid out for.
+  qreal FittedRatio() const { return fittedRatio_; }
 
   // --- game::GameHost ---------------------------------------------------------
   void FieldChanged(int index) override;
@@ -92,7 +94,8 @@ class Form1 : public QWidget, public game::GameHost {
   void RequestHighscoreEntry(int punkte) override;
 
  protected:
-  // A move to a screen of another scale lays the window out anew.
+  // Shown on, or moved to, a screen of another scale, the window is laid
+  // out anew for it.
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   // Closed by the desktop (the window has no close box of its own), the
