@@ -1,6 +1,7 @@
 // Main window: picCanvas, the picture box beside the board where the fractal tree grows.
 #include "ui/main_window/tree_canvas.h"
 
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QPolygonF>
@@ -39,6 +40,22 @@ QPointF ToPixels(tree::Integer x, tree::Integer y) {
 QPen PenOfWidth(int widthPixels) {
   return QPen(QColor(TreeCanvas::kForeColor), std::max(1, widthPixels), Qt::SolidLine, Qt::RoundCap,
               Qt::RoundJoin);
+}
+
+// A smooth line needs no corner every third of a pixel: keeps the points of
+// a chain a pixel apart or more, and its last one. Where a twig wiggles
+// most, the line drawn strays from it by about a tenth of a pixel.
+QPolygonF Thinned(const QPolygonF& chain) {
+  constexpr qreal kStep = 1.0;
+  QPolygonF thinned;
+  thinned.reserve(chain.size());
+  for (const QPointF& point : chain) {
+    if (thinned.isEmpty() || QLineF(thinned.last(), point).length() >= kStep) {
+      thinned.append(point);
+    }
+  }
+  if (thinned.last() != chain.last()) thinned.append(chain.last());
+  return thinned;
 }
 
 }  // namespace
@@ -113,7 +130,8 @@ void TreeCanvas::PaintLines(std::span<const tree::Line> lines) {
   QPainter painter(&image_);
   // Whole pixels at 1x, as the canvas always drew; on finer screens the
   // branches come out smooth.
-  painter.setRenderHint(QPainter::Antialiasing, image_.devicePixelRatio() != 1);
+  const bool smooth = image_.devicePixelRatio() != 1;
+  painter.setRenderHint(QPainter::Antialiasing, smooth);
   // A branch comes as a chain of segments a third of a pixel long. Painted
   // as one polyline with round joins it looks the same as its segments one
   // by one, at a fraction of the cost.
@@ -122,7 +140,7 @@ void TreeCanvas::PaintLines(std::span<const tree::Line> lines) {
   const auto paintChain = [&] {
     if (previous != nullptr) {
       painter.setPen(PenOfWidth(previous->widthPixels));
-      painter.drawPolyline(chain);
+      painter.drawPolyline(smooth ? Thinned(chain) : chain);
       chain.clear();
     }
   };
