@@ -57,25 +57,23 @@ void DrawOneTree(benchmark::State& state, qreal ratio) {
   }
 }
 
+// Three trees, each measured nine times.
+void ThreeSeeds(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Arg(1)
+      ->Arg(2)
+      ->Arg(3)
+      ->Unit(benchmark::kMillisecond)
+      ->Repetitions(9)
+      ->ReportAggregatesOnly(true);
+}
+
 void BM_CanvasDrawsOneTree(benchmark::State& state) { DrawOneTree(state, 1); }
-BENCHMARK(BM_CanvasDrawsOneTree)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CanvasDrawsOneTree)->Apply(ThreeSeeds);
 
 // The same trees on a screen of twice the scale: four times the device
 // pixels, the branches smoothed.
 void BM_CanvasDrawsOneTreeAt2x(benchmark::State& state) { DrawOneTree(state, 2); }
-BENCHMARK(BM_CanvasDrawsOneTreeAt2x)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_CanvasDrawsOneTreeAt2x)->Apply(ThreeSeeds);
 
 // The canvas painting itself, sunken edge and tree image, as the window
 // does after every new tree.

@@ -179,6 +179,17 @@ visible_windows() {
   done
 }
 
+# Checks the main window's place and size: expect_main_window X Y WIDTH HEIGHT
+expect_main_window() {
+  local X Y WIDTH HEIGHT
+  read -r X Y WIDTH HEIGHT < <(window_geometry "$window")
+  if [[ "$X $Y $WIDTH $HEIGHT" == "$*" ]]; then
+    pass "window centred at ($1, $2), $3 x $4"
+  else
+    fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected ($1, $2), $3 x $4"
+  fi
+}
+
 # Waits up to five seconds for a visible window of the size given
 # ("WIDTH HEIGHT") and prints its "ID X Y"; fails if none comes.
 wait_for_window() {

@@ -21,12 +21,7 @@ start_xvfb
 start_program
 
 # --- size and place ----------------------------------------------------------
-read -r X Y WIDTH HEIGHT < <(window_geometry "$window")
-if [[ "$X,$Y,$WIDTH,$HEIGHT" == "224,168,1600,1200" ]]; then
-  pass "window centred at (224, 168), 1600 x 1200 device pixels"
-else
-  fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected (224, 168), 1600 x 1200"
-fi
+expect_main_window 224 168 1600 1200
 
 # --- the board's grid --------------------------------------------------------
 # Runs of the base colour along a line of the window (x y dx dy count) as
