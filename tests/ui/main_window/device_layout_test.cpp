@@ -34,16 +34,6 @@ TEST_P(DeviceLayout, BoardKeepsWithinThePanelOverIt) {
             QPoint(board.pitch, board.pitch));
 }
 
-// At whole ratios nothing needs snapping: the exact scale of the design.
-TEST_P(DeviceLayout, WholeRatiosScaleTheDesignExactly) {
-  const qreal ratio = GetParam();
-  if (ratio != static_cast<int>(ratio)) GTEST_SKIP();
-  for (int i : {0, 9, 44, 80})
-    EXPECT_EQ(QRectF(FieldDeviceRect(i, ratio)), Exact(FieldRect(i), ratio));
-  EXPECT_EQ(QRectF(CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio)),
-            Exact(kCanvas, ratio));
-}
-
 // A widget placed on device pixels covers them, and its area, seen from the
 // window at the ratio, is exactly them.
 TEST_P(DeviceLayout, PlacementsCoverTheirDevicePixelsExactly) {
@@ -70,6 +60,18 @@ TEST_P(DeviceLayout, EdgeLinesCountFromTheirOwnEdge) {
   EXPECT_EQ(edges.DeviceRect(QRect(0, 2, 800, 1)), QRect(0, 2 * line, width, line));
   EXPECT_EQ(edges.DeviceRect(QRect(798, 1, 1, 598)).left(), width - 2 * line);
   EXPECT_EQ(edges.DeviceRect(QRect(0, 599, 800, 1)).bottom(), qRound(600 * ratio) - 1);
+}
+
+// At whole ratios nothing needs snapping: the exact scale of the design.
+TEST(DeviceLayoutAtWholeRatios, ScalesTheDesignExactly) {
+  for (const qreal ratio : {1.0, 2.0, 3.0}) {
+    SCOPED_TRACE(ratio);
+    for (int i : {0, 9, 44, 80}) {
+      EXPECT_EQ(QRectF(FieldDeviceRect(i, ratio)), Exact(FieldRect(i), ratio));
+    }
+    EXPECT_EQ(QRectF(CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio)),
+              Exact(kCanvas, ratio));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, DeviceLayout,
