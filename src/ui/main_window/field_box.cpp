@@ -37,6 +37,12 @@ void FieldBox::Place(const DevicePlacement& placement) {
 
 QRectF FieldBox::Area() const { return area_.isEmpty() ? QRectF(rect()) : area_; }
 
+bool FieldBox::Covers(QPointF point) const {
+  const QRectF area = Area();
+  return point.x() >= area.left() && point.x() < area.right() && point.y() >= area.top() &&
+         point.y() < area.bottom();
+}
+
 namespace {
 
 // The picture drawn for the device pixels that the field covers: one of the
@@ -64,7 +70,7 @@ void FieldBox::paintEvent(QPaintEvent*) {
 // field meanwhile: the pressed widget keeps the mouse until the release. A
 // press on the window's gap round the field is not one on the field.
 void FieldBox::mousePressEvent(QMouseEvent* event) {
-  if (!Area().contains(event->position())) {
+  if (!Covers(event->position())) {
     event->ignore();
     return;
   }

@@ -32,6 +32,8 @@ class FieldBox : public QWidget {
   // shows through. Unplaced, the field is the whole widget.
   void Place(const DevicePlacement& placement);
   QRectF Area() const;
+  // Whether a point of the widget lies on the field, not on the gap round it.
+  bool Covers(QPointF point) const;
 
  signals:
   void Pressed(int index, QPoint globalPosition);

@@ -1,6 +1,7 @@
 // The main window on a screen of the scale QT_SCALE_FACTOR gives (1, 1.25,
 // 1.5 and 2 under CTest), read from its own device pixels.
 #include <QApplication>
+#include <QTest>
 
 #include <cmath>
 #include <set>
@@ -129,6 +130,32 @@ TEST_F(ScreenScaleTest, TilesCoverTheirFieldsExactly) {
     EXPECT_EQ(before.pixelColor(corner - QPoint(1, 0)), kWindow);
     EXPECT_EQ(before.pixelColor(corner + last + QPoint(1, 0)), kWindow);
   }
+}
+
+// A press on one field and a release on another moves the tile at every
+// scale; a release on the gap between two fields (the middle of the first
+// whole pixel past a field) does nothing.
+TEST_F(ScreenScaleTest, ADragMovesATileAndAReleaseOnAGapDoesNothing) {
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.game().cmdSpielAbbrechen_Click();
+  const auto drag = [&](int source, QPoint release) {
+    FieldBox* from = form.picP(source);
+    const QPoint grip = from->Area().center().toPoint();
+    QTest::mousePress(from, Qt::LeftButton, {}, grip);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, from->mapFrom(&form, release));
+  };
+  const auto centre = [&](int field) {
+    return form.picP(field)->Area().translated(form.picP(field)->pos()).center().toPoint();
+  };
+  form.game().Belegen(0, game::kGreen);
+  const QRectF first = form.picP(0)->Area().translated(form.picP(0)->pos());
+  drag(0, QPoint(static_cast<int>(first.right()), static_cast<int>(first.center().y())));
+  EXPECT_EQ(OccupiedFields(), 1) << "released on the gap: no move, no new tiles";
+  EXPECT_EQ(form.game().picP(0).Picture, game::kGreen);
+  drag(0, centre(40));
+  EXPECT_EQ(form.game().picP(40).Picture, game::kGreen);
+  EXPECT_EQ(OccupiedFields(), 4) << "the moved tile and three new ones";
 }
 
 // Each of the frame's four rings is a band of whole device lines, the
