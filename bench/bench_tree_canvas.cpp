@@ -1,6 +1,7 @@
 // What the tree costs the canvas beside the board: one and the same tree
-// drawn again and again into the canvas image (so that runs compare), and
-// the canvas's own repaint onto the window once the tree is there.
+// drawn again and again into the canvas image (so that runs compare), at 1x
+// and at twice the scale, and the canvas's own repaint onto the window once
+// the tree is there.
 #include <benchmark/benchmark.h>
 
 #include <QColor>
@@ -43,24 +44,36 @@ double LinesOfTree(SameTreeRandom& random) {
 }
 
 // One tree (seed given by the argument), clearing the canvas included, with
-// no pending events to run.
-void BM_CanvasDrawsOneTree(benchmark::State& state) {
+// no pending events to run, on a screen of `ratio` device pixels to the pixel.
+void DrawOneTree(benchmark::State& state, qreal ratio) {
   SameTreeRandom random(static_cast<std::uint64_t>(state.range(0)));
   state.counters["lines"] = LinesOfTree(random);
   TreeCanvas canvas;
+  canvas.MatchDeviceRatio(ratio);
   canvas.SetBackColor(QColor(230, 255, 230));
   for (auto _ : state) {
     canvas.DrawTree(random, [] {});
     benchmark::DoNotOptimize(canvas.Image().constBits());
   }
 }
-BENCHMARK(BM_CanvasDrawsOneTree)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(3)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+
+// Three trees, each measured nine times.
+void ThreeSeeds(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Arg(1)
+      ->Arg(2)
+      ->Arg(3)
+      ->Unit(benchmark::kMillisecond)
+      ->Repetitions(9)
+      ->ReportAggregatesOnly(true);
+}
+
+void BM_CanvasDrawsOneTree(benchmark::State& state) { DrawOneTree(state, 1); }
+BENCHMARK(BM_CanvasDrawsOneTree)->Apply(ThreeSeeds);
+
+// The same trees on a screen of twice the scale: four times the device
+// pixels, the branches smoothed.
+void BM_CanvasDrawsOneTreeAt2x(benchmark::State& state) { DrawOneTree(state, 2); }
+BENCHMARK(BM_CanvasDrawsOneTreeAt2x)->Apply(ThreeSeeds);
 
 // The canvas painting itself, sunken edge and tree image, as the window
 // does after every new tree.

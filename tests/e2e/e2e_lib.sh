@@ -10,8 +10,10 @@
 # and ends with finish. Exit status 0: every check held; 1: a check failed;
 # 77: the X tools are missing (outside CI only; under CI=true that fails).
 
-readonly screen_width=1024 screen_height=768
-readonly window_width=800
+# A script for a screen of another scale sets these before sourcing: the
+# screen's and the window's size in device pixels.
+readonly screen_width=${screen_width:-1024} screen_height=${screen_height:-768}
+readonly window_width=${window_width:-800} window_height=${window_height:-600}
 readonly base_colour="230 255 230"   # empty fields at start-up
 readonly window_colour="0 128 0"      # window background before any flash
 readonly flash_colour="240 240 70"    # window during a colour dissolution
@@ -158,7 +160,7 @@ start_program() {
   park_pointer
   # The window may be mapped before it is first painted: wait for the frame's
   # last corner.
-  wait_for_pixel 799 599 "0 5 0" || note "the window's last frame corner is not painted yet"
+  wait_for_pixel $((window_width - 1)) $((window_height - 1)) "0 5 0" || note "the window's last frame corner is not painted yet"
 }
 
 # Without a window manager nobody hands a window the keyboard focus, and the
@@ -180,6 +182,17 @@ visible_windows() {
   for id in $(timeout 5 xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
     echo "$id $(window_geometry "$id")"
   done
+}
+
+# Checks the main window's place and size: expect_main_window X Y WIDTH HEIGHT
+expect_main_window() {
+  local X Y WIDTH HEIGHT
+  read -r X Y WIDTH HEIGHT < <(window_geometry "$window")
+  if [[ "$X $Y $WIDTH $HEIGHT" == "$*" ]]; then
+    pass "window centred at ($1, $2), $3 x $4"
+  else
+    fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected ($1, $2), $3 x $4"
+  fi
 }
 
 # Waits up to five seconds for a visible window of the size given

@@ -13,12 +13,7 @@ start_xvfb
 start_program
 
 # --- the empty window --------------------------------------------------------
-read -r X Y WIDTH HEIGHT < <(window_geometry "$window")
-if [[ "$X,$Y,$WIDTH,$HEIGHT" == "112,84,800,600" ]]; then
-  pass "window centred at (112, 84), 800 x 600"
-else
-  fail "window at ($X, $Y), $WIDTH x $HEIGHT; expected (112, 84), 800 x 600"
-fi
+expect_main_window 112 84 800 600
 # Frameless: the window asks any window manager for no decorations. Of the
 # Motif hints (flags, functions, decorations, ...), flag 0x2 says the third
 # field counts, and 0x0 there means no title bar and no border.

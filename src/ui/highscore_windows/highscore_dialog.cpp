@@ -5,25 +5,22 @@
 #include <QPainter>
 
 #include "ui/common/centring.h"
+#include "ui/common/device_pixels.h"
 #include "ui/common/widget_colours.h"
 
 namespace breliko::ui {
 
 HighscoreDialog::HighscoreDialog(QSize clientSize, const QString& titel, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      leinwand_(clientSize, QImage::Format_RGB32) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   setFixedSize(clientSize);
   setWindowTitle(titel);
   SetPaletteColour(this, QPalette::Window, kHintergrund);
-  leinwand_.fill(kHintergrund);
 }
 
 void HighscoreDialog::Form_Load() { CentreOnScreen(*this); }
 
 void HighscoreDialog::RechteckZeichnen(QPoint von, QPoint bis) {
-  QPainter maler(&leinwand_);
-  maler.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  maler.drawRect(QRect(von, bis).normalized().adjusted(0, 0, -1, -1));
+  kaesten_.push_back({QRect(von, bis).normalized(), palette().color(QPalette::WindowText)});
   update();
 }
 
@@ -40,7 +37,16 @@ void HighscoreDialog::Anzeigen(QWidget* fokus) {
 
 void HighscoreDialog::paintEvent(QPaintEvent* event) {
   QPainter maler(this);
-  maler.drawImage(event->rect(), leinwand_, event->rect());
+  maler.fillRect(event->rect(), kHintergrund);
+  const EdgeLines raender(size(), devicePixelRatio());
+  for (const Kasten& kasten : kaesten_) {
+    const QRect& r = kasten.pixel;
+    for (const QRect& seite :
+         {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+          QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())}) {
+      maler.fillRect(raender.LogicalRect(seite), kasten.farbe);
+    }
+  }
 }
 
 }  // namespace breliko::ui

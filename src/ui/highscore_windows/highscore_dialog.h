@@ -2,16 +2,19 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
+
+#include <vector>
 
 namespace breliko::ui {
 
 // What the three small windows of the highscore share: no frame, a fixed
 // size, the pale green background, centring on the screen when loaded, and
-// drawing that stays, held in a backing image that paintEvent puts back.
+// drawing that stays: the boxes drawn on the window, which paintEvent puts
+// back on whole device pixels of whatever screen the window is on.
 class HighscoreDialog : public QWidget {
   Q_OBJECT
 
@@ -26,7 +29,9 @@ class HighscoreDialog : public QWidget {
   void Form_Load();
 
   // A one-pixel box between two corner pixels, in the window's text colour,
-  // drawn once and kept for the whole run.
+  // drawn once and kept for the whole run. On a screen of a larger scale
+  // its line is a whole number of device pixels wide, counted from the
+  // window's edges.
   void RechteckZeichnen(QPoint von, QPoint bis);
 
   // Shows the window without waiting for it, brings it forward and puts the
@@ -37,7 +42,11 @@ class HighscoreDialog : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage leinwand_;
+  struct Kasten {
+    QRect pixel;  // from corner pixel to corner pixel, both included
+    QColor farbe;
+  };
+  std::vector<Kasten> kaesten_;
 };
 
 }  // namespace breliko::ui

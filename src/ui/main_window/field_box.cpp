@@ -5,7 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/common/device_pixels.h"
+#include "ui/main_window/field_images.h"
 #include "ui/main_window/main_window_layout.h"
+#include "ui/main_window/tile_symbols.h"
 
 namespace breliko::ui {
 
@@ -26,15 +29,57 @@ void FieldBox::SetBackColor(const QColor& colour) {
   update();
 }
 
+void FieldBox::Place(const DevicePlacement& placement) {
+  setGeometry(placement.geometry);
+  area_ = placement.area;
+  setAttribute(Qt::WA_OpaquePaintEvent, area_ == QRectF(rect()));
+  update();
+}
+
+QRectF FieldBox::Area() const { return area_.isEmpty() ? QRectF(rect()) : area_; }
+
+bool FieldBox::Covers(QPointF point) const {
+  const QRectF area = Area();
+  return point.x() >= area.left() && point.x() < area.right() && point.y() >= area.top() &&
+         point.y() < area.bottom();
+}
+
+namespace {
+
+// The picture drawn for the device pixels that the field covers: one of the
+// field images (with or without its symbol) made at that size, or the
+// picture itself if it is none.
+const QImage& PictureOnDevice(const QImage& picture, int devicePixels, qreal ratio) {
+  if (const int index = FieldImageIndex(picture); index >= 0) {
+    return FieldImageOnDevice(index, devicePixels, DeviceLineWidth(ratio));
+  }
+  if (const int colour = SymbolFieldImageIndex(picture); colour >= 0) {
+    return SymbolFieldImageOnDevice(colour, devicePixels, DeviceLineWidth(ratio));
+  }
+  return picture;
+}
+
+}  // namespace
+
 void FieldBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), backColor_);
-  if (picture_) painter.drawImage(0, 0, *picture_);
+  const QRectF area = Area();
+  painter.fillRect(area, backColor_);
+  if (picture_) {
+    const qreal ratio = devicePixelRatio();
+    const int devicePixels = qRound(area.width() * ratio);
+    painter.drawImage(area, PictureOnDevice(*picture_, devicePixels, ratio));
+  }
 }
 
 // The press and release arrive here even when the pointer has left the
-// field meanwhile: the pressed widget keeps the mouse until the release.
+// field meanwhile: the pressed widget keeps the mouse until the release. A
+// press on the window's gap round the field is not one on the field.
 void FieldBox::mousePressEvent(QMouseEvent* event) {
+  if (!Covers(event->position())) {
+    event->ignore();
+    return;
+  }
   if (event->button() == Qt::LeftButton) emit Pressed(index_, event->globalPosition().toPoint());
 }
 

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QColor>
+#include <QRectF>
 #include <QWidget>
 
 class QImage;
 
 namespace breliko::ui {
+
+struct DevicePlacement;
 
 // One picture box of the board (`picP(i)`) or of the hidden prototypes
 // (`picF(i)`): its background colour with the field's image over it. A press
@@ -24,6 +27,14 @@ class FieldBox : public QWidget {
   void SetBackColor(const QColor& colour);
   QColor BackColor() const { return backColor_; }
 
+  // Puts the field on whole device pixels: the widget covers them, and the
+  // field itself is the part `placement.area` of it; around it the window
+  // shows through. Unplaced, the field is the whole widget.
+  void Place(const DevicePlacement& placement);
+  QRectF Area() const;
+  // Whether a point of the widget lies on the field, not on the gap round it.
+  bool Covers(QPointF point) const;
+
  signals:
   void Pressed(int index, QPoint globalPosition);
   void Dragged(QPoint globalPosition);
@@ -39,6 +50,7 @@ class FieldBox : public QWidget {
   int index_;
   const QImage* picture_ = nullptr;
   QColor backColor_;
+  QRectF area_;  // empty: the whole widget
 };
 
 }  // namespace breliko::ui

@@ -6,13 +6,14 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace breliko::ui {
 
 namespace {
 
-constexpr int kSize = kFieldImageSize;
 constexpr int kColourCount = 7;
 
 // In colour-index order; the joker's bands repeat them in the same order.
@@ -31,9 +32,17 @@ constexpr int kBlockerCells = 4;  // cells of 15 or 16 pixels
 constexpr QRgb kBlockerBlack = qRgb(0, 0, 0);
 constexpr QRgb kBlockerGrey = qRgb(128, 128, 128);
 
+// An image is drawn for a square of `size` device pixels, its bevel rings
+// `ring` device pixels wide: 62 and 1 on a screen of one device pixel to the
+// pixel, 124 and 2 at twice that.
+struct Raster {
+  int size;
+  int ring;
+};
+
 // ---------------------------------------------------------------------------
-// The bevel: four one-pixel rings round the edge that make a field look
-// raised, lit from the top left.
+// The bevel: four rings round the edge, one pixel wide each at 1x, that make
+// a field look raised, lit from the top left.
 
 constexpr int kBevelWidth = 4;
 
@@ -44,12 +53,15 @@ struct BevelPlace {
   int ring;  // 0 is the outermost ring
 };
 
-BevelPlace BevelAt(int x, int y) {
-  const int ring = std::min({x, y, kSize - 1 - x, kSize - 1 - y});
+BevelPlace BevelAt(int x, int y, Raster raster) {
+  const int last = raster.size - 1;
+  const int fromEdge = std::min({x, y, last - x, last - y});
+  const int ring = fromEdge / raster.ring;
   if (ring >= kBevelWidth) return {Edge::kNone, ring};
   // The lit top and left edges run through the top-right and bottom-left
-  // corners; only the bottom-right corner is in shadow.
-  const bool lit = x == ring || y == ring;
+  // corners, on a mitre along the diagonal; the bottom-right corner is in
+  // shadow.
+  const bool lit = x == fromEdge || y == fromEdge;
   return {lit ? Edge::kLight : Edge::kDark, ring};
 }
 
@@ -90,10 +102,10 @@ QRgb BlockerRing(QRgb /*under*/, BevelPlace place) {
 
 using RingShader = std::function<QRgb(QRgb under, BevelPlace place)>;
 
-void DrawBevel(QImage& image, const RingShader& shade) {
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
-      const BevelPlace place = BevelAt(x, y);
+void DrawBevel(QImage& image, Raster raster, const RingShader& shade) {
+  for (int y = 0; y < raster.size; ++y) {
+    for (int x = 0; x < raster.size; ++x) {
+      const BevelPlace place = BevelAt(x, y, raster);
       if (place.edge != Edge::kNone) {
         image.setPixel(x, y, shade(image.pixel(x, y), place));
       }
@@ -104,42 +116,47 @@ void DrawBevel(QImage& image, const RingShader& shade) {
 // ---------------------------------------------------------------------------
 // The ground patterns under the bevel.
 
-QImage BlankImage() { return QImage(kSize, kSize, QImage::Format_RGB32); }
-
-int CellOf(int pixel, int cells) { return pixel * cells / kSize; }
-
-QImage Tile(QRgb colour) {
-  QImage image = BlankImage();
-  image.fill(colour);
-  DrawBevel(image, ShadeTowardsEdge);
+QImage BlankImage(Raster raster) {
+  QImage image(raster.size, raster.size, QImage::Format_RGB32);
+  image.setDevicePixelRatio(static_cast<qreal>(raster.size) / kFieldImageSize);
   return image;
 }
 
-QImage Joker() {
-  QImage image = BlankImage();
-  for (int y = 0; y < kSize; ++y) {
-    const int row = CellOf(y, kJokerCells);
-    for (int x = 0; x < kSize; ++x) {
-      const int column = CellOf(x, kJokerCells);
+int CellOf(int pixel, int cells, Raster raster) { return pixel * cells / raster.size; }
+
+QImage Tile(QRgb colour, Raster raster) {
+  QImage image = BlankImage(raster);
+  image.fill(colour);
+  DrawBevel(image, raster, ShadeTowardsEdge);
+  return image;
+}
+
+QImage Joker(Raster raster) {
+  QImage image = BlankImage(raster);
+  for (int y = 0; y < raster.size; ++y) {
+    const int row = CellOf(y, kJokerCells, raster);
+    for (int x = 0; x < raster.size; ++x) {
+      const int column = CellOf(x, kJokerCells, raster);
       // One step right is the next colour, one step down the previous one,
       // so each colour runs down to the right in a diagonal band.
       const int colour = ((column - row) % kColourCount + kColourCount) % kColourCount;
       image.setPixel(x, y, kTileColours[colour]);
     }
   }
-  DrawBevel(image, ShadeTowardsEdge);
+  DrawBevel(image, raster, ShadeTowardsEdge);
   return image;
 }
 
-QImage Blocker() {
-  QImage image = BlankImage();
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
-      const bool black = (CellOf(x, kBlockerCells) + CellOf(y, kBlockerCells)) % 2 == 0;
+QImage Blocker(Raster raster) {
+  QImage image = BlankImage(raster);
+  for (int y = 0; y < raster.size; ++y) {
+    for (int x = 0; x < raster.size; ++x) {
+      const bool black =
+          (CellOf(x, kBlockerCells, raster) + CellOf(y, kBlockerCells, raster)) % 2 == 0;
       image.setPixel(x, y, black ? kBlockerBlack : kBlockerGrey);
     }
   }
-  DrawBevel(image, BlockerRing);
+  DrawBevel(image, raster, BlockerRing);
   return image;
 }
 
@@ -148,7 +165,8 @@ QImage Blocker() {
 // side to side so that its cool parts form rising, flickering tongues, and
 // somewhat cooler towards the top. The coolest pixels become red streaks,
 // the next ones orange, the rest yellow; splitting by rank keeps those
-// shares whatever the noise does.
+// shares whatever the noise does. The fire is one shape in the pixels of a
+// field; a finer raster samples it more densely.
 
 constexpr double kRedShare = 0.06;
 constexpr double kOrangeShare = 0.20;
@@ -174,12 +192,12 @@ double SmoothNoise(double x, double y) {
   return std::lerp(top, bottom, fy);
 }
 
-double Heat(int x, int y) {
+double Heat(double x, double y) {
   const double sway = 6.0 * (SmoothNoise(x / 9.0 + 20, y / 9.0) - 0.5);
   const double swayedX = x + sway;
   const double tongues = SmoothNoise(swayedX / 4.0, y / 16.0);
   const double streaks = SmoothNoise(swayedX / 1.5, y / 10.0 + 40);
-  const double nearTheTop = 1.0 - static_cast<double>(y) / (kSize - 1);
+  const double nearTheTop = 1.0 - y / (kFieldImageSize - 1);
   return 0.5 * tongues + 0.5 * streaks - 0.1 * nearTheTop;
 }
 
@@ -201,34 +219,45 @@ QRgb FlameColour(double heat, double redBelow, double orangeBelow, double hottes
   return qRgb(255, static_cast<int>(std::lround(228 + 27 * t)), 0);
 }
 
-QImage Flame() {
+// Where the middle of a raster's pixel lies in the pixels of a field.
+double FieldPixelOf(int pixel, Raster raster) {
+  return (pixel + 0.5) * kFieldImageSize / raster.size - 0.5;
+}
+
+QImage Flame(Raster raster) {
   std::vector<double> heats;
-  heats.reserve(static_cast<std::size_t>(kSize) * kSize);
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) heats.push_back(Heat(x, y));
+  heats.reserve(static_cast<std::size_t>(raster.size) * raster.size);
+  for (int y = 0; y < raster.size; ++y) {
+    for (int x = 0; x < raster.size; ++x) {
+      heats.push_back(Heat(FieldPixelOf(x, raster), FieldPixelOf(y, raster)));
+    }
   }
   const double redBelow = HeatRank(heats, kRedShare);
   const double orangeBelow = HeatRank(heats, kRedShare + kOrangeShare);
   const double hottest = *std::max_element(heats.begin(), heats.end());
 
-  QImage image = BlankImage();
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
-      const double heat = heats[y * kSize + x];
+  QImage image = BlankImage(raster);
+  for (int y = 0; y < raster.size; ++y) {
+    for (int x = 0; x < raster.size; ++x) {
+      const double heat = heats[static_cast<std::size_t>(y) * raster.size + x];
       image.setPixel(x, y, FlameColour(heat, redBelow, orangeBelow, hottest));
     }
   }
   return image;
 }
 
+QImage Draw(int index, Raster raster) {
+  if (index < kColourCount) return Tile(kTileColours.at(index), raster);
+  if (index == 7) return Joker(raster);
+  if (index == 8) return Flame(raster);
+  return Blocker(raster);
+}
+
 std::array<QImage, kFieldImageCount> DrawAll() {
   std::array<QImage, kFieldImageCount> images;
-  for (int colour = 0; colour < kColourCount; ++colour) {
-    images[colour] = Tile(kTileColours[colour]);
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    images[index] = Draw(index, {kFieldImageSize, 1});
   }
-  images[7] = Joker();
-  images[8] = Flame();
-  images[9] = Blocker();
   return images;
 }
 
@@ -237,6 +266,25 @@ std::array<QImage, kFieldImageCount> DrawAll() {
 const QImage& FieldImage(int index) {
   static const std::array<QImage, kFieldImageCount> images = DrawAll();
   return images.at(index);
+}
+
+const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels) {
+  const QImage& ownSize = FieldImage(index);
+  if (devicePixels == kFieldImageSize && ringPixels == 1) return ownSize;
+  static std::map<std::tuple<int, int, int>, QImage> drawn;
+  const auto key = std::make_tuple(index, devicePixels, ringPixels);
+  auto found = drawn.find(key);
+  if (found == drawn.end()) {
+    found = drawn.emplace(key, Draw(index, {devicePixels, ringPixels})).first;
+  }
+  return found->second;
+}
+
+int FieldImageIndex(const QImage& picture) {
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    if (&picture == &FieldImage(index)) return index;
+  }
+  return -1;
 }
 
 }  // namespace breliko::ui

@@ -16,4 +16,13 @@ inline constexpr int kFieldImageSize = 62;  // the size of a board field
 // Throws std::out_of_range for an index outside 0..9.
 const QImage& FieldImage(int index);
 
+// The same picture drawn for a screen of finer pixels: `devicePixels`
+// square, its bevel rings `ringPixels` wide each, its device pixel ratio
+// devicePixels / 62. Made on first use and kept; for 62 and 1 it is
+// FieldImage(index) itself. Throws std::out_of_range as FieldImage does.
+const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels);
+
+// Which picF image a picture is (by identity), or -1 for none of them.
+int FieldImageIndex(const QImage& picture);
+
 }  // namespace breliko::ui

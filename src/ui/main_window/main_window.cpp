@@ -12,9 +12,11 @@
 #include <QTimer>
 
 #include "ui/common/button_style.h"
+#include "ui/common/device_pixels.h"
 #include "ui/common/fonts.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/device_layout.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
@@ -90,6 +92,7 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   dragOutline_ = new DragOutline(this);
   CreateKeys();
   quit_ = [] { QCoreApplication::exit(0); };
+  FitToScreen();
 }
 
 Form1::~Form1() = default;
@@ -180,21 +183,50 @@ void Form1::CreatePanels() {
       MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
 }
 
-void Form1::PaintDrawing(QPainter& painter, const QRect& area) const {
+void Form1::FitToScreen() {
+  const qreal ratio = devicePixelRatio();
+  fittedRatio_ = ratio;
+  for (FieldBox* field : picP_) {
+    field->Place(PlaceOnDevicePixels(FieldDeviceRect(field->Index(), ratio), ratio));
+  }
+  const QRect canvas = CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio);
+  picCanvas_->Place(PlaceOnDevicePixels(canvas, ratio));
+  picCanvas_->MatchDeviceRatio(ratio);
+  dragOutline_->Fit(ratio);
+  update();
+}
+
+// A window is shown on its screen before its first paint; a later move to
+// a screen of another scale shows in a repaint at the new ratio, which lays
+// the window out anew once the paint is done.
+bool Form1::event(QEvent* event) {
+  if (event->type() == QEvent::Show && devicePixelRatio() != fittedRatio_) FitToScreen();
+  return QWidget::event(event);
+}
+
+void Form1::PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const {
   painter.fillRect(area, backColor_);
-  if (frameDrawn_) DrawFrame(painter);
+  if (frameDrawn_) DrawFrame(painter, ratio);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
+  if (devicePixelRatio() != fittedRatio_) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (devicePixelRatio() != fittedRatio_) FitToScreen();
+        },
+        Qt::QueuedConnection);
+  }
   QPainter painter(this);
   painter.setClipRect(event->rect());
-  PaintDrawing(painter, event->rect());
+  PaintDrawing(painter, event->rect(), devicePixelRatio());
 }
 
 QImage Form1::Drawing() const {
   QImage drawing(kWidth, kHeight, QImage::Format_RGB32);
   QPainter painter(&drawing);
-  PaintDrawing(painter, drawing.rect());
+  PaintDrawing(painter, drawing.rect(), 1);
   return drawing;
 }
 

@@ -98,6 +98,8 @@ class Form1 : public QWidget, public game::GameHost {
   // What is drawn on the window itself: its background and the frame.
   QImage Drawing() const;
   QColor BackColor() const { return backColor_; }
+  // The device pixel ratio the window is laid out for.
+  qreal FittedRatio() const { return fittedRatio_; }
 
   // --- game::GameHost ---------------------------------------------------------
   void FieldChanged(int index) override;
@@ -115,6 +117,9 @@ class Form1 : public QWidget, public game::GameHost {
   void RequestHighscoreEntry(int punkte) override;
 
  protected:
+  // Shown on, or moved to, a screen of another scale, the window is laid
+  // out anew for it.
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   // Closed by the desktop (the window has no close box of its own), the
   // program ends as by its quit button instead of running on unseen.
@@ -130,8 +135,11 @@ class Form1 : public QWidget, public game::GameHost {
   void SetBaseColour(const QColor& colour);
   // Ends the program, however the end was asked for.
   void ProgrammBeenden();
+  // Puts the board's fields, the tree canvas and the drag outline on whole
+  // device pixels of the screen the window is on.
+  void FitToScreen();
   // Paints the window's own drawing over `area`: background, then frame.
-  void PaintDrawing(QPainter& painter, const QRect& area) const;
+  void PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const;
 
   // Dragging a field: pressed on one field, released over another.
   void BeginDrag(int source, QPoint globalPosition);
@@ -161,6 +169,7 @@ class Form1 : public QWidget, public game::GameHost {
   // than as a window-sized image, and painted afresh on every paint event.
   QColor backColor_ = form1::kWindowColour;
   bool frameDrawn_ = false;
+  qreal fittedRatio_ = 0;  // the device pixel ratio the window is laid out for
 
   std::array<FieldBox*, game::kFieldCount> picP_{};
   std::array<FieldBox*, game::kPrototypeCount> picF_{};

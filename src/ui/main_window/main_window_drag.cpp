@@ -38,11 +38,19 @@ void Form1::EndDrag(QPoint globalPosition) {
 }
 
 // The board field under a point of the screen, or -1 for a gap between
-// fields, a panel over the board or anything else.
+// fields, a panel over the board or anything else. On a screen of a
+// fractional scale neighbouring fields' widgets may share a pixel column,
+// so the field is the one whose own area holds the middle of the pixel.
 int Form1::FieldAt(QPoint globalPosition) const {
-  auto* field = qobject_cast<FieldBox*>(childAt(mapFromGlobal(globalPosition)));
-  if (!field || !field->isEnabled() || picP_[field->Index()] != field) return -1;
-  return field->Index();
+  auto* hit = qobject_cast<FieldBox*>(childAt(mapFromGlobal(globalPosition)));
+  if (!hit || picP_[hit->Index()] != hit) return -1;
+  const QPointF middle = QPointF(globalPosition) + QPointF(0.5, 0.5);
+  for (const FieldBox* field : picP_) {
+    if (field->Covers(field->mapFromGlobal(middle))) {
+      return field->isEnabled() ? field->Index() : -1;
+    }
+  }
+  return -1;
 }
 
 }  // namespace breliko::ui

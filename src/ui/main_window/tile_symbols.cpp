@@ -7,7 +7,9 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <tuple>
 
 #include "ui/main_window/field_images.h"
 
@@ -123,6 +125,25 @@ const QImage& SymbolFieldImage(int index) {
   }();
   if (index >= 0 && index < kSymbolColourCount) return tiles[index];
   return FieldImage(index);
+}
+
+int SymbolFieldImageIndex(const QImage& picture) {
+  for (int index = 0; index < kSymbolColourCount; ++index) {
+    if (&picture == &SymbolFieldImage(index)) return index;
+  }
+  return -1;
+}
+
+const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels) {
+  static std::map<std::tuple<int, int, int>, QImage> drawn;
+  const auto key = std::make_tuple(index, devicePixels, ringPixels);
+  auto found = drawn.find(key);
+  if (found == drawn.end()) {
+    QImage tile = FieldImageOnDevice(index, devicePixels, ringPixels).copy();
+    DrawTileSymbol(tile, index);
+    found = drawn.emplace(key, std::move(tile)).first;
+  }
+  return found->second;
 }
 
 }  // namespace breliko::ui

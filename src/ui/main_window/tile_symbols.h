@@ -21,4 +21,11 @@ void DrawTileSymbol(QImage& tile, int colour);
 // the joker, the flames and the blocker are FieldImage's own pictures.
 const QImage& SymbolFieldImage(int index);
 
+// The colour index of a picture SymbolFieldImage handed out, or -1.
+int SymbolFieldImageIndex(const QImage& picture);
+
+// A tile with its symbol made for `devicePixels` device pixels square, for
+// screens of another scale; its bevel rings are `ringPixels` wide.
+const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels);
+
 }  // namespace breliko::ui

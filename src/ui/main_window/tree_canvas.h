@@ -5,8 +5,11 @@
 #include <QImage>
 #include <QWidget>
 
+#include <QRectF>
+
 #include <functional>
 #include <span>
+#include <vector>
 
 #include "tree/fractal_tree.h"
 
@@ -16,10 +19,17 @@ class RandomSource;
 
 namespace breliko::ui {
 
+struct DevicePlacement;
+
 // The picture box picCanvas beside the board, where the decorative tree
 // grows: a sunken two-pixel border round a 148 x 148 drawing area. The area
 // measures in twips, 15 to the pixel, y downwards; what is drawn on it stays
 // in a backing image until it is cleared.
+//
+// The backing image has the screen's own resolution: on a screen of two
+// device pixels to the pixel it is 296 x 296, the lines drawn into it in the
+// canvas's own units, smoothed. It keeps the lines drawn since it was last
+// cleared, so that on a screen of another scale it draws the same tree anew.
 class TreeCanvas : public QWidget {
   Q_OBJECT
 
@@ -56,16 +66,32 @@ class TreeCanvas : public QWidget {
   // events run once, then draws the whole tree without yielding.
   void DrawTree(game::RandomSource& random, const std::function<void()>& letPendingEventsRun);
 
-  // The persistent drawing, 148 x 148 pixels.
+  // The persistent drawing, 148 x 148 pixels at the device pixel ratio of
+  // the screen the canvas is on (148 x 148 device pixels at 1x).
   const QImage& Image() const { return image_; }
+
+  // Remakes the drawing for a screen of `ratio` device pixels to the pixel,
+  // the lines drawn so far included; nothing happens at the current ratio.
+  // Painting does it by itself when the canvas finds itself on such a screen.
+  void MatchDeviceRatio(qreal ratio);
+
+  // The canvas's size in device pixels at a ratio: the drawing area at that
+  // scale and a border of two whole lines of device pixels round it.
+  static QSize DeviceSize(qreal ratio);
+  // Puts the canvas on whole device pixels (see DevicePlacement).
+  void Place(const DevicePlacement& placement);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void PaintLines(std::span<const tree::Line> lines);
+  QRectF Area() const;
+  void PaintSunkenEdge(QPainter& painter, qreal ratio) const;
 
   QImage image_;
+  std::vector<tree::Line> lines_;  // drawn since the last clearing
+  QRectF area_;  // the canvas within the widget, border included; empty: all of it
   QColor backColor_;
   // The line width the canvas is set to; a branch may leave it for the next.
   tree::Integer drawWidth_ = 1;

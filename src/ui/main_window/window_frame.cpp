@@ -2,18 +2,20 @@
 #include "ui/main_window/window_frame.h"
 
 #include <QPainter>
-#include <QPen>
+#include <QRect>
+#include <QSize>
+
+#include "ui/common/device_pixels.h"
 
 namespace breliko::ui {
 
-void DrawFrame(QPainter& painter) {
+// A line's pixels are the rectangle between its two points, both painted.
+void DrawFrame(QPainter& painter, qreal ratio) {
+  const EdgeLines edges(QSize(800, 600), ratio);
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (const FrameLine& frameLine : kFrameLines) {
-    QPen pen(QColor(0, frameLine.green, 0));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawLine(frameLine.line);
+    const QRect pixels = QRect(frameLine.line.p1(), frameLine.line.p2()).normalized();
+    painter.fillRect(edges.LogicalRect(pixels), QColor(0, frameLine.green, 0));
   }
 }
 

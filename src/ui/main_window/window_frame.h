@@ -37,6 +37,8 @@ inline constexpr std::array<FrameLine, 16> kFrameLines = {{
     {{799, 0, 799, 600}, 5},
 }};
 
-void DrawFrame(QPainter& painter);
+// Draws the frame on a window of 800 x 600 pixels shown at the device pixel
+// ratio given: each line a band of whole device pixels along its edge.
+void DrawFrame(QPainter& painter, qreal ratio);
 
 }  // namespace breliko::ui

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QColor>
+#include <QCryptographicHash>
+#include <algorithm>
 #include <array>
+#include <set>
 #include <stdexcept>
 
 namespace breliko::ui {
@@ -40,6 +44,25 @@ TEST(FieldImages, EachIndexGivesOneSharedPicture) {
       EXPECT_NE(first[other].cacheKey(), FieldImage(index).cacheKey()) << other;
       EXPECT_NE(first[other], FieldImage(index)) << other;
     }
+  }
+}
+
+// The images of a field of 62 pixels, byte for byte as they always were.
+TEST(FieldImages, AtTheirOwnSizeTheImagesComeOutAsEver) {
+  const std::array<const char*, kFieldImageCount> expected = {
+      "e378fa4b5368fd1fadbaf696aa45d502", "399c95c005110df5e50e1db7ddd49a29",
+      "6914ed61ce5894d9cae0fdc8962d832d", "523c918256ab7e1b8c8a9275e8de9036",
+      "87b4b2d5db64814ab9790888feb1c7b9", "d0586b583b3895c83484085f3d2a1954",
+      "9c420a9eb09f9ff7c62d3e2469549ff9", "cf46956ca6731865c9fc87bad4bb22ef",
+      "cea4ba83fbafe1fe88ae0fd9e9d62910", "e5cf22e0d389e4d29ef62160929b2196"};
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    const QImage& image = FieldImage(index);
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
+                                static_cast<qsizetype>(image.sizeInBytes()));
+    EXPECT_EQ(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toStdString(),
+              expected[index])
+        << index;
   }
 }
 
@@ -106,6 +129,78 @@ INSTANTIATE_TEST_SUITE_P(
                  {QColor(160, 160, 255), QColor(120, 120, 255), QColor(80, 80, 255),
                   QColor(40, 40, 255)},
                  {QColor(0, 0, 95), QColor(0, 0, 135), QColor(0, 0, 175), QColor(0, 0, 215)}}));
+
+// The images for finer screens: (device pixels, ring width) as at 1x, 1.25x,
+// 1.5x and 2x.
+struct Raster {
+  int size;
+  int ring;
+};
+class FieldImagesOnDevice : public testing::TestWithParam<Raster> {};
+
+TEST_P(FieldImagesOnDevice, AreMadeAtTheSizeAskedAndKept) {
+  const auto [size, ring] = GetParam();
+  for (int index = 0; index < kFieldImageCount; ++index) {
+    const QImage& image = FieldImageOnDevice(index, size, ring);
+    EXPECT_EQ(image.size(), QSize(size, size)) << index;
+    EXPECT_DOUBLE_EQ(image.devicePixelRatio(), size / 62.0) << index;
+    EXPECT_EQ(&image, &FieldImageOnDevice(index, size, ring)) << index;
+    EXPECT_EQ(FieldImageIndex(FieldImage(index)), index);
+  }
+  EXPECT_EQ(FieldImageIndex(FieldImageOnDevice(0, 93, 2)), -1) << "only picF's own images";
+}
+
+// Down the middle of a tile from the top edge: four rings of `ring` device
+// pixels each in the colours of the 1x rings, then the flat base colour;
+// likewise up from the bottom edge. Every pixel of the tile is one of the
+// nine colours of the 1x tile: no blended shades.
+TEST_P(FieldImagesOnDevice, BevelRingsAreWholeLinesOfDevicePixels) {
+  const auto [size, ring] = GetParam();
+  for (int index : {0, 1, 5}) {
+    SCOPED_TRACE(index);
+    const QImage& image = FieldImageOnDevice(index, size, ring);
+    const int mid = size / 2;
+    for (int depth = 0; depth < 4 * ring + 2; ++depth) {
+      const int ownRing = std::min(depth / ring, 4);
+      const int ownPixel = ownRing < 4 ? ownRing : 30;
+      EXPECT_EQ(image.pixelColor(mid, depth), At(index, 30, ownPixel)) << "top " << depth;
+      EXPECT_EQ(image.pixelColor(mid, size - 1 - depth), At(index, 30, kLast - ownPixel))
+          << "bottom " << depth;
+      EXPECT_EQ(image.pixelColor(depth, mid), At(index, ownPixel, 30)) << "left " << depth;
+    }
+    std::set<QRgb> ownColours;
+    for (int y = 0; y < kFieldImageSize; ++y) {
+      for (int x = 0; x < kFieldImageSize; ++x) ownColours.insert(FieldImage(index).pixel(x, y));
+    }
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        ASSERT_TRUE(ownColours.count(image.pixel(x, y))) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_P(FieldImagesOnDevice, JokerBlockerAndFlameKeepTheirLook) {
+  const auto [size, ring] = GetParam();
+  const auto at = [&](int index, double x, double y) {
+    return FieldImageOnDevice(index, size, ring)
+        .pixelColor(static_cast<int>(x * size / 62), static_cast<int>(y * size / 62));
+  };
+  EXPECT_EQ(at(kJoker, 13, 13), At(0, 30, 30)) << "red band on the diagonal";
+  EXPECT_EQ(at(kJoker, 22, 13), At(1, 30, 30)) << "orange to its right";
+  EXPECT_EQ(at(kBlocker, 7, 7), QColor(0, 0, 0));
+  EXPECT_EQ(at(kBlocker, 23, 7), QColor(128, 128, 128));
+  int blue = 0;
+  const QImage& flame = FieldImageOnDevice(kFlame, size, ring);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) blue += qBlue(flame.pixel(x, y));
+  }
+  EXPECT_EQ(blue, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(FieldImages, FieldImagesOnDevice,
+                         testing::Values(Raster{62, 1}, Raster{78, 1}, Raster{93, 2},
+                                         Raster{124, 2}));
 
 TEST(FieldImages, JokerColoursRunInDiagonalBands) {
   // Cells of about nine pixels; sample each inner cell at its middle.

@@ -140,5 +140,23 @@ TEST(TileSymbols, ASymbolScalesWithTheImagesPixelRatio) {
   EXPECT_NE(sharp.pixel(kSize, kSize), plain.pixel(kSize, kSize)) << "the disc covers the middle";
 }
 
+// On a screen of twice the scale the board shows the symbol tile made at
+// that size: the tile's own bevel rings of two device pixels, the symbol
+// over its middle.
+TEST(TileSymbols, OnAFinerScreenTheSymbolTileIsMadeAtTheDevicesSize) {
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    SCOPED_TRACE(colour);
+    EXPECT_EQ(SymbolFieldImageIndex(SymbolFieldImage(colour)), colour);
+    const QImage& plain = FieldImageOnDevice(colour, 124, 2);
+    const QImage& marked = SymbolFieldImageOnDevice(colour, 124, 2);
+    ASSERT_EQ(marked.size(), QSize(124, 124));
+    EXPECT_EQ(&marked, &SymbolFieldImageOnDevice(colour, 124, 2)) << "made once";
+    for (const QPoint ring : {QPoint(0, 60), QPoint(1, 60), QPoint(7, 60), QPoint(123, 60)})
+      EXPECT_EQ(marked.pixel(ring), plain.pixel(ring)) << ring.x();
+    EXPECT_NE(marked, plain);
+  }
+  EXPECT_EQ(SymbolFieldImageIndex(FieldImage(0)), -1);
+}
+
 }  // namespace
 }  // namespace breliko::ui

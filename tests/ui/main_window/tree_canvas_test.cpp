@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QColor>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QPixmap>
 
@@ -115,6 +117,33 @@ TEST(TreeCanvas, ReseedsClearsLetsEventsRunOnceThenDrawsTheTree) {
     EXPECT_EQ(At(image, 70, y), kBack) << y;
   }
   for (int corner : {0, 147}) EXPECT_EQ(At(image, corner, 147 - corner), kBack);
+}
+
+std::string Md5(const QImage& image) {
+  return QCryptographicHash::hash(
+             QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
+                                     static_cast<qsizetype>(image.sizeInBytes())),
+             QCryptographicHash::Md5)
+      .toHex()
+      .toStdString();
+}
+
+// On a screen of one device pixel to the pixel, trees of a fixed seed come
+// out byte for byte as they always have, and so does the shown canvas.
+TEST(TreeCanvas, AtOneDevicePixelToThePixelTreesComeOutAsEver) {
+  const char* const expected[] = {"0b52d46d210aaf3de0cec0f8077a48f6",
+                                  "ca8028e1a64f2e9cdaff98c433a7db8f",
+                                  "a8d2cb227e1ba811cb8c5a6ed3217a49"};
+  for (int seed = 1; seed <= 3; ++seed) {
+    game::SeededRandomSource random(seed);
+    TreeCanvas canvas;
+    canvas.SetBackColor(kBack);
+    canvas.DrawTree(random, [] {});
+    EXPECT_EQ(Md5(canvas.Image()), expected[seed - 1]) << "seed " << seed;
+    if (seed == 1) {
+      EXPECT_EQ(Md5(canvas.grab().toImage()), "7922734adf25d247ca13c057ee37982b") << "shown";
+    }
+  }
 }
 
 TEST(TreeCanvas, ShowsTheDrawingInsideASunkenTwoPixelBorder) {
