@@ -6,6 +6,12 @@ ListLock::ListLock(const QString& listPath, std::chrono::milliseconds wait)
     : lock_(listPath + QStringLiteral(".lock")) {
   lock_.setStaleLockTime(kListLockStale);
   held_ = lock_.tryLock(wait);
+  // Qt takes a stale lock over under a helper lock of its own; a copy killed
+  // just then leaves that one behind as well, and Qt would never take the
+  // list's lock over again. Past the wait, a stale lock goes without it.
+  if (!held_ && lock_.error() == QLockFile::LockFailedError && lock_.removeStaleLockFile()) {
+    held_ = lock_.tryLock(0);
+  }
 }
 
 bool ListLock::MayChangeList() const {

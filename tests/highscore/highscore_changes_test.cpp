@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 
@@ -87,6 +89,26 @@ TEST_F(HighscoreChangesTest, WhileAnotherCopyHoldsTheLockNothingIsWritten) {
 
   otherCopy.unlock();
   ASSERT_TRUE(AddEntry(file, {550, QStringLiteral("Nova"), kDatum}).saved.ok);
+  EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
+}
+
+// A copy killed the moment it made the lock file leaves it empty, and one
+// killed while taking over a stale lock leaves Qt's helper lock behind; once
+// both are older than a save could take (though younger than Qt's own
+// limit for its helper), neither stops the entry.
+TEST_F(HighscoreChangesTest, EmptyLockFilesLeftByKilledCopiesDoNotStopTheEntry) {
+  WriteAll(Path(), FullList(kDatum));
+  const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-10);
+  for (const QString& name :
+       {Path() + QStringLiteral(".lock"), Path() + QStringLiteral(".lock.rmlock")}) {
+    WriteAll(name, {});
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+  }
+  const HighscoreFile file(Path(), {}, std::chrono::milliseconds(50));
+  const EntryOutcome outcome = AddEntry(file, {550, QStringLiteral("Nova"), kDatum});
+  ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
   EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
 }
 
