@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages BRELIKO needs to build, run and test, and only
-# those that are missing. Runs apt through sudo when not started as root.
+# those that are missing, and generates the locale de_DE.UTF-8 that the date
+# test runs under if the machine lacks it. Runs apt and locale-gen through
+# sudo when not started as root.
 set -euo pipefail
 
 PACKAGES=(
@@ -12,6 +14,7 @@ PACKAGES=(
   desktop-file-utils appstream
   pulseaudio pulseaudio-utils python3
   clang libclang-rt-14-dev clang-format clang-tidy
+  locales
 )
 
 missing=()
@@ -22,15 +25,25 @@ for pkg in "${PACKAGES[@]}"; do
   fi
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
-fi
-
-echo "Installing missing packages: ${missing[*]}"
 as_root=()
 if ((EUID != 0)); then
   as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+if ((${#missing[@]} > 0)); then
+  echo "Installing missing packages: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The highscore date is tested under a German system locale too.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating the locale de_DE.UTF-8"
+  if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+    "${as_root[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'de_DE.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${as_root[@]}" locale-gen
+fi

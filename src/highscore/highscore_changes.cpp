@@ -1,8 +1,15 @@
 #include "highscore/highscore_changes.h"
 
+#include "highscore/list_lock.h"
+
 namespace breliko::highscore {
 
 EntryOutcome AddEntry(const HighscoreFile& file, const HighscoreEntry& neu) {
+  // The list is read under the lock too: read before it, it could miss the
+  // entry another copy of the game is saving just now.
+  const ListLock lock(file.Path(), file.LockWait());
+  if (!lock.MayChangeList()) return {file.ReadList(), {false, lock.Problem()}};
+
   EntryOutcome outcome;
   outcome.list = file.ReadList();
   outcome.list[kListLength - 1] = neu;
@@ -14,6 +21,12 @@ EntryOutcome AddEntry(const HighscoreFile& file, const HighscoreEntry& neu) {
   return outcome;
 }
 
-WriteResult ResetList(const HighscoreFile& file) { return file.WriteList(HighscoreList{}); }
+WriteResult ResetList(const HighscoreFile& file) {
+  // The save keeps the records from 12 on as it reads them, so a reset is a
+  // change of the list like an entry.
+  const ListLock lock(file.Path(), file.LockWait());
+  if (!lock.MayChangeList()) return {false, lock.Problem()};
+  return file.WriteList(HighscoreList{});
+}
 
 }  // namespace breliko::highscore

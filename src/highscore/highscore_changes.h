@@ -8,7 +8,9 @@
 namespace breliko::highscore {
 
 // The two ways the list in the file changes, without the windows that ask
-// for them: a new entry after a game, and the reset.
+// for them: a new entry after a game, and the reset. Each holds the list's
+// lock from its read to its write; when another copy of the game keeps the
+// lock past the wait, nothing is written and the save reports the failure.
 
 struct EntryOutcome {
   HighscoreList list;  // the eleven places as the file now holds them

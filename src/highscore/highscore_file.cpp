@@ -14,8 +14,8 @@ constexpr qint64 kListBytes = kListLength * kRecordBytes;
 
 }  // namespace
 
-HighscoreFile::HighscoreFile(QString path, WriteFaults faults)
-    : path_(std::move(path)), faults_(std::move(faults)) {}
+HighscoreFile::HighscoreFile(QString path, WriteFaults faults, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), faults_(std::move(faults)), lockWait_(lockWait) {}
 
 HighscoreEntry HighscoreFile::ReadRecord(int number) const {
   return FromRecord(ReadBytes(qint64(number - 1) * kRecordBytes, kRecordBytes));

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <chrono>
+
 #include <QByteArray>
 #include <QString>
 
 #include "highscore/highscore_entry.h"
 #include "highscore/highscore_list.h"
+#include "highscore/list_lock.h"
 #include "highscore/safe_file_write.h"
 
 namespace breliko::highscore {
@@ -19,9 +22,12 @@ namespace breliko::highscore {
 // 1 to 11 and keeps whatever follows them.
 class HighscoreFile {
  public:
-  explicit HighscoreFile(QString path = QStringLiteral("P1.dat"), WriteFaults faults = {});
+  explicit HighscoreFile(QString path = QStringLiteral("P1.dat"), WriteFaults faults = {},
+                         std::chrono::milliseconds lockWait = kListLockWait);
 
   const QString& Path() const { return path_; }
+  // How long a change of the list waits for another copy of the game.
+  std::chrono::milliseconds LockWait() const { return lockWait_; }
 
   // A record beyond the end of the file reads as an empty entry. Reading a
   // missing file creates it, empty.
@@ -42,6 +48,7 @@ class HighscoreFile {
 
   QString path_;
   WriteFaults faults_;
+  std::chrono::milliseconds lockWait_;
 };
 
 // Problems with the file go to stderr as well as to the player: the game

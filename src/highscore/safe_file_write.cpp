@@ -20,24 +20,31 @@ WriteResult Failed(const QString& problem) { return {false, problem}; }
 
 QString LastSystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
+int Sync(int descriptor, const WriteFaults& faults) {
+  return faults.syncToDisk ? faults.syncToDisk(descriptor) : ::fsync(descriptor);
+}
+
 // Written is not yet on the disk: without fsync, a power cut soon after the
 // rename can leave the file empty.
-bool SyncToDisk(QFileDevice& file) { return file.flush() && ::fsync(file.handle()) == 0; }
+bool SyncToDisk(QFileDevice& file, const WriteFaults& faults) {
+  return file.flush() && Sync(file.handle(), faults) == 0;
+}
 
 // The rename is itself a change of the folder, durable only once the folder
 // is synced too.
-void SyncFolder(const QString& folder) {
+void SyncFolder(const QString& folder, const WriteFaults& faults) {
   const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
   if (descriptor < 0) return;
-  ::fsync(descriptor);
+  Sync(descriptor, faults);
   ::close(descriptor);
 }
 
-WriteResult WriteInPlace(const QString& path, const QByteArray& content) {
+WriteResult WriteInPlace(const QString& path, const QByteArray& content,
+                         const WriteFaults& faults) {
   QFile file(path);
   if (!file.open(QIODevice::ReadWrite)) return Failed(file.errorString());
   if (file.write(content) != content.size()) return Failed(file.errorString());
-  if (!SyncToDisk(file)) return Failed(LastSystemError());
+  if (!SyncToDisk(file, faults)) return Failed(LastSystemError());
   return {true, {}};
 }
 
@@ -52,12 +59,12 @@ WriteResult ReplaceFileContent(const QString& path, const QByteArray& content,
   const QFileInfo target(path);
   QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
   if (faults.folderRefusesNewFiles || !temporary.open()) {
-    if (target.isFile()) return WriteInPlace(path, content);
+    if (target.isFile()) return WriteInPlace(path, content, faults);
     return Failed(QStringLiteral("the folder %1 takes no new file").arg(target.absolutePath()));
   }
 
   if (temporary.write(content) != content.size()) return Failed(temporary.errorString());
-  if (!SyncToDisk(temporary)) return Failed(LastSystemError());
+  if (!SyncToDisk(temporary, faults)) return Failed(LastSystemError());
   temporary.setPermissions(target.isFile() ? target.permissions()
                                            : QFile::ReadOwner | QFile::WriteOwner |
                                                  QFile::ReadGroup | QFile::ReadOther);
@@ -69,7 +76,7 @@ WriteResult ReplaceFileContent(const QString& path, const QByteArray& content,
                           error);
   if (error) return Failed(QString::fromStdString(error.message()));
   temporary.setAutoRemove(false);
-  SyncFolder(target.absolutePath());
+  SyncFolder(target.absolutePath(), faults);
   return {true, {}};
 }
 

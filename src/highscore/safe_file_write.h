@@ -12,14 +12,16 @@ struct WriteResult {
   QString problem;  // what went wrong, for the console; empty when ok
 };
 
-// Two places where a test can step into a save. A folder that takes no new
-// file cannot be made with chmod when the tests run as root, so it is played
-// here; and `beforeRename` runs once the new content is on disk under its
-// temporary name but not yet in place, where a test can end the process the
-// way a crash or a power cut would.
+// Places where a test can step into a save. A folder that takes no new file
+// cannot be made with chmod when the tests run as root, so it is played here;
+// `beforeRename` runs once the new content is on disk under its temporary
+// name but not yet in place, where a test can end the process the way a
+// crash or a power cut would; and `syncToDisk` stands in for fsync(2), so a
+// test sees what is synced when, or fails it as a failing disk would.
 struct WriteFaults {
   bool folderRefusesNewFiles = false;
   std::function<void()> beforeRename;
+  std::function<int(int descriptor)> syncToDisk;
 };
 
 // Gives the file at `path` the bytes `content` so that a crash at any moment

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <string>
@@ -28,6 +29,7 @@ class ScriptedRandom : public RandomSource {
 
  private:
   std::deque<double> values_;
+  int overdrawn_ = 0;
 };
 
 using SeededRandom = SeededRandomSource;
@@ -46,7 +48,7 @@ double DissolvedColourDraw(int colour);  // the colour of a dissolution (factor 
 // Records what the engine asks of the window.
 class FakeHost : public GameHost {
  public:
-  void FieldChanged(int) override {}
+  void FieldChanged(int index) override;
   void ScoreChanged(int punkte) override { shownScore = punkte; }
   void PlaySound(const std::string& file, int flags) override {
     sounds.push_back(file + "/" + std::to_string(flags));
@@ -80,6 +82,15 @@ class FakeHost : public GameHost {
   std::vector<std::string> events;
   int threshold = 0;
   std::vector<int> entries;
+
+  // From here on, `emptied` lists the fields of `game` in the order they
+  // were emptied.
+  void Watch(const Game& game);
+  std::vector<int> emptied;
+
+ private:
+  const Game* watched_ = nullptr;
+  std::array<bool, kFieldCount> wasEmpty_{};
 };
 
 // Lays out a board from lines of nine symbols, separated by blanks, one line

@@ -137,29 +137,105 @@ INSTANTIATE_TEST_SUITE_P(
                                17}),
     [](const auto& info) { return info.param.name; });
 
-// Emptying order, observed through the window's notifications.
-class OrderHost : public FakeHost {
- public:
-  OrderHost() = default;
-  void FieldChanged(int index) override {
-    if (!game_) return;
-    const bool empty = game_->picP(index).IsEmpty();
-    if (empty && !wasEmpty_[index]) emptied.push_back(index);
-    wasEmpty_[index] = empty;
-  }
-  void Watch(const Game& game) {
-    for (int i = 0; i < kFieldCount; ++i) wasEmpty_[i] = game.picP(i).IsEmpty();
-    game_ = &game;
-  }
-  std::vector<int> emptied;
+// Which of two candidates a scan tests first, where a scan that ran its
+// positions the other way round would pick the other one.
+INSTANTIATE_TEST_SUITE_P(
+    TestingOrder, ScanTest,
+    ::testing::Values(
+        ScanCase{"ColumnsRunDownOneColumnBeforeTheNext",
+                 &Game::Spalten,
+                 {". G . . . . . . .", ". G . . . . . . .", ". G . . . . . . .",
+                  ". G . . . . . . .", "M G . . . . . . .", "M . . . . . . . .",
+                  "M . . . . . . . .", "M . . . . . . . .", "M . . . . . . . ."},
+                 {". G . . . . . . .", ". G . . . . . . .", ". G . . . . . . .",
+                  ". G . . . . . . .", ". G . . . . . . ."},
+                 4},
+        ScanCase{"RowsRunAlongOneRowBeforeTheNext",
+                 &Game::Zeilen,
+                 {". . . . C C C C C", "B B B B B . . . ."},
+                 {". . . . . . . . .", "B B B B B . . . ."},
+                 4},
+        ScanCase{"DownRightDiagonalsRunAlongTheStartRows",
+                 &Game::Diagonalen,
+                 {". . . . O . . . .", "Y . . . . O . . .", ". Y . . . . O . .",
+                  ". . Y . . . . O .", ". . . Y . . . . O", ". . . . Y . . . ."},
+                 {". . . . . . . . .", "Y . . . . . . . .", ". Y . . . . . . .",
+                  ". . Y . . . . . .", ". . . Y . . . . .", ". . . . Y . . . ."},
+                 4},
+        ScanCase{"DownLeftDiagonalsRunAlongTheStartRows",
+                 &Game::Diagonalen,
+                 {". . . . . . . . O", ". . . . Y . . O .", ". . . Y . . O . .",
+                  ". . Y . . O . . .", ". Y . . O . . . .", "Y . . . . . . . ."},
+                 {". . . . . . . . .", ". . . . Y . . . .", ". . . Y . . . . .",
+                  ". . Y . . . . . .", ". Y . . . . . . .", "Y . . . . . . . ."},
+                 4},
+        ScanCase{"SixInADownRightDiagonalLoseTheTopFive",
+                 &Game::Diagonalen,
+                 {"R . . . . . . . .", ". R . . . . . . .", ". . R . . . . . .",
+                  ". . . R . . . . .", ". . . . R . . . .", ". . . . . R . . ."},
+                 {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . R . . ."},
+                 4},
+        ScanCase{
+            "SixInADownLeftDiagonalLoseTheTopFive",
+            &Game::Diagonalen,
+            {". . . . . . . . . ", ". . . . . . . . C", ". . . . . . . C .", ". . . . . . C . .",
+             ". . . . . C . . .", ". . . . C . . . .", ". . . C . . . . ."},
+            {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+             ". . . . . . . . .", ". . . . . . . . .", ". . . C . . . . ."},
+            4},
+        ScanCase{
+            "SquaresRunAlongOneRowOfTopLeftFieldsBeforeTheNext",
+            &Game::QuadrateOben,
+            {". . . . . . G G G", "B B B . . . G G G", "B B B . . . G G G", "B B B . . . . . ."},
+            {". . . . . . . . .", "B B B . . . . . .", "B B B . . . . . .", "B B B . . . . . ."},
+            17}),
+    [](const auto& info) { return info.param.name; });
 
- private:
-  const Game* game_ = nullptr;
-  std::array<bool, kFieldCount> wasEmpty_{};
-};
+// Jokers complete a stripe or a square of any colour, wherever they stand in
+// it, and earn the same points as the colour alone.
+INSTANTIATE_TEST_SUITE_P(
+    Jokers, ScanTest,
+    ::testing::Values(ScanCase{"OneColourAndFourJokersInARow",
+                               &Game::Zeilen,
+                               {". . . . . . . . .", ". . . . . . . . .", ". J J R J J . . ."},
+                               kEmpty,
+                               4},
+                      ScanCase{"FourJokersAboveOneColourInAColumn",
+                               &Game::Spalten,
+                               {". . . . . . . . .", ". . . . . . . . J", ". . . . . . . . J",
+                                ". . . . . . . . J", ". . . . . . . . J", ". . . . . . . . M"},
+                               kEmpty,
+                               4},
+                      ScanCase{"OneColourAndFourJokersDownLeft",
+                               &Game::Diagonalen,
+                               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                ". . . . . . . . .", ". . . . J . . . .", ". . . J . . . . .",
+                                ". . C . . . . . .", ". J . . . . . . .", "J . . . . . . . ."},
+                               kEmpty,
+                               4},
+                      ScanCase{"JokersJoinTheColourOfTheFirstStripeTheyComplete",
+                               &Game::Zeilen,
+                               {"O J J J J R . . ."},
+                               {". . . . . R . . ."},
+                               4},
+                      ScanCase{"OneColourAndEightJokersInASquare",
+                               &Game::QuadrateUnten,
+                               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                ". . . . . . . . .", "J J J . . . . . .", "J J J . . . . . .",
+                                "J J B . . . . . ."},
+                               kEmpty,
+                               17},
+                      ScanCase{"EightJokersAroundOneColour",
+                               &Game::QuadrateOben,
+                               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                ". . . . . . J J J", ". . . . . . J Y J", ". . . . . . J J J"},
+                               kEmpty,
+                               17}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(ScanOrderTest, StripesAndSquaresEmptyTheirFieldsInTheirFixedOrder) {
-  OrderHost host;
+  FakeHost host;
   ScriptedRandom random;
   Game game(host, random);
   const Board column = BoardFromPicture(
@@ -174,7 +250,6 @@ TEST(ScanOrderTest, StripesAndSquaresEmptyTheirFieldsInTheirFixedOrder) {
   const Board square =
       BoardFromPicture({"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . ."});
   for (int i = 0; i < kFieldCount; ++i) game.SetField(i, square[i]);
-  host.emptied.clear();
   host.Watch(game);
   random.Script({DissolvedColourDraw(kRed)});
   game.QuadrateOben();

@@ -13,5 +13,8 @@ int main(int argc, char** argv) {
   if (argc != 2) return 2;
   const QDir folder(QFile::decodeName(argv[1]));
   const breliko::highscore::HighscoreFile file(folder.filePath(QStringLiteral("P1.dat")));
-  return breliko::highscore::AddEntry(file, breliko::testing::WriterEntry()).saved.ok ? 0 : 1;
+  const breliko::highscore::WriteResult saved =
+      breliko::highscore::AddEntry(file, breliko::testing::WriterEntry()).saved;
+  if (!saved.ok) breliko::highscore::ReportOnConsole(saved.problem);
+  return saved.ok ? 0 : 1;
 }

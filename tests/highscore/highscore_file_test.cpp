@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,6 +40,50 @@ WriteFaults FolderRefusingNewFiles() {
 WriteFaults CrashBeforeRename() {
   WriteFaults faults;
   faults.beforeRename = [] { std::_Exit(3); };
+  return faults;
+}
+
+// What a save has synced to the disk, in order: "sync P1.dat" for the file
+// itself, "sync new file" for any other, "sync folder", and the moment of the
+// rename; and each file's bytes as they stood when it was synced.
+struct SyncLog {
+  std::vector<std::string> steps;
+  std::vector<QByteArray> syncedBytes;
+};
+
+QByteArray BytesBehind(int descriptor, const struct stat& status) {
+  QByteArray bytes(qsizetype(status.st_size), '\0');
+  const ssize_t read = ::pread(descriptor, bytes.data(), bytes.size(), 0);
+  bytes.resize(read < 0 ? 0 : qsizetype(read));
+  return bytes;
+}
+
+WriteFaults LoggingSyncs(const QString& path, SyncLog& log) {
+  WriteFaults faults;
+  faults.syncToDisk = [path, &log](int descriptor) {
+    struct stat synced {};
+    struct stat list {};
+    ::fstat(descriptor, &synced);
+    if (S_ISDIR(synced.st_mode)) {
+      log.steps.emplace_back("sync folder");
+    } else {
+      const bool isList = ::stat(QFile::encodeName(path).constData(), &list) == 0 &&
+                          list.st_ino == synced.st_ino && list.st_dev == synced.st_dev;
+      log.steps.emplace_back(isList ? "sync P1.dat" : "sync new file");
+      log.syncedBytes.push_back(BytesBehind(descriptor, synced));
+    }
+    return ::fsync(descriptor);
+  };
+  faults.beforeRename = [&log] { log.steps.emplace_back("rename"); };
+  return faults;
+}
+
+WriteFaults FailingSyncs() {
+  WriteFaults faults;
+  faults.syncToDisk = [](int) {
+    errno = EIO;
+    return -1;
+  };
   return faults;
 }
 
@@ -115,6 +165,43 @@ TEST_F(HighscoreFileTest, ACrashBeforeTheRenameLeavesTheOldFileByteForByte) {
   // What the crash left behind does not stand in the way of the next save.
   ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
   EXPECT_EQ(ReadAll(Path()), EmptyRecords(11) + Record(77, "Twelfth"));
+}
+
+// A power cut after the rename must find the new bytes on the disk: the
+// temporary file is synced whole before it takes the place of the old one,
+// and the folder after the rename.
+TEST_F(HighscoreFileTest, TheNewBytesAreOnTheDiskBeforeTheRename) {
+  WriteAll(Path(), FullList());
+  SyncLog log;
+  ASSERT_TRUE(File(LoggingSyncs(Path(), log)).WriteList(ListWithTopScore(5)).ok);
+
+  EXPECT_EQ(log.steps, (std::vector<std::string>{"sync new file", "rename", "sync folder"}));
+  EXPECT_EQ(log.syncedBytes, std::vector<QByteArray>{ReadAll(Path())})
+      << "every byte is written before the sync";
+}
+
+TEST_F(HighscoreFileTest, InPlaceTheBytesAreSyncedToo) {
+  WriteAll(Path(), FullList());
+  SyncLog log;
+  WriteFaults faults = LoggingSyncs(Path(), log);
+  faults.folderRefusesNewFiles = true;
+  ASSERT_TRUE(File(faults).WriteList(ListWithTopScore(5)).ok);
+  EXPECT_EQ(log.steps, std::vector<std::string>{"sync P1.dat"});
+  EXPECT_EQ(log.syncedBytes, std::vector<QByteArray>{ReadAll(Path())});
+}
+
+TEST_F(HighscoreFileTest, ASyncThatFailsKeepsTheOldFileAndFailsTheSave) {
+  const QByteArray old = FullList() + Record(77, "Twelfth");
+  WriteAll(Path(), old);
+  const WriteResult result = File(FailingSyncs()).WriteList(HighscoreList{});
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(result.problem.isEmpty());
+  EXPECT_EQ(ReadAll(Path()), old);
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
+
+  WriteFaults inPlace = FailingSyncs();
+  inPlace.folderRefusesNewFiles = true;
+  EXPECT_FALSE(File(inPlace).WriteList(HighscoreList{}).ok);
 }
 
 TEST_F(HighscoreFileTest, ASuccessfulSaveLeavesNoTemporaryFile) {

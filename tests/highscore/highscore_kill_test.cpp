@@ -4,14 +4,10 @@
 // across its run time.
 
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -22,13 +18,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "child_process.h"
 #include "record_bytes.h"
 
 namespace breliko::highscore {
 namespace {
 
+using breliko::testing::FinishedFine;
 using breliko::testing::ReadAll;
 using breliko::testing::Record;
+using breliko::testing::WaitFor;
 using breliko::testing::WriteAll;
 using Clock = std::chrono::steady_clock;
 using Microseconds = std::chrono::microseconds;
@@ -68,23 +67,8 @@ QByteArray NewContent() {
 }
 
 pid_t StartWriter(const QString& folder) {
-  const QByteArray folderArgument = QFile::encodeName(folder);
-  char* argv[] = {const_cast<char*>(BRELIKO_ENTRY_WRITER),
-                  const_cast<char*>(folderArgument.constData()), nullptr};
-  pid_t pid = 0;
-  const int error = ::posix_spawn(&pid, BRELIKO_ENTRY_WRITER, nullptr, nullptr, argv, environ);
-  return error == 0 ? pid : -1;
+  return breliko::testing::Spawn(BRELIKO_ENTRY_WRITER, {QFile::encodeName(folder)});
 }
-
-// A status of -1 reads as neither exited nor killed, should waitpid fail.
-int WaitFor(pid_t pid) {
-  int status = -1;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return status;
-}
-
-bool FinishedFine(int status) { return WIFEXITED(status) && WEXITSTATUS(status) == 0; }
 
 class HighscoreKillTest : public ::testing::Test {
  protected:

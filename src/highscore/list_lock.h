@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+
+#include <QLockFile>
+#include <QString>
+
+namespace breliko::highscore {
+
+// How long a change of the list waits for another copy of the game that is
+// changing it too. A save takes milliseconds, so a lock older than
+// kListLockStale was left by a copy that died with it and is taken over; one
+// whose process is gone is taken over at once.
+inline constexpr std::chrono::milliseconds kListLockWait{6000};
+inline constexpr std::chrono::milliseconds kListLockStale{4000};
+
+// Two copies of the game started in one folder share P1.dat. A new entry reads
+// the list and writes it back; while one copy holds this lock ("P1.dat.lock"
+// beside the list) from its read to its write, the other cannot save a list
+// that lacks the first one's entry. Released when it goes out of scope.
+class ListLock {
+ public:
+  ListLock(const QString& listPath, std::chrono::milliseconds wait);
+  ListLock(const ListLock&) = delete;
+  ListLock& operator=(const ListLock&) = delete;
+
+  // Whether the list may be changed now. A folder that takes no lock file
+  // takes no temporary file either, and the save goes in place there; no
+  // other copy can hold a lock in it, so that save may go ahead unlocked.
+  bool MayChangeList() const;
+  // Why the list may not be changed, for the player and the console.
+  QString Problem() const;
+
+ private:
+  QLockFile lock_;
+  bool held_ = false;
+};
+
+}  // namespace breliko::highscore
