@@ -53,7 +53,7 @@ for stage in "${stages[@]}"; do
       # The real window and the long soak are left to the normal build.
       ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
         UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure --timeout 900 --label-exclude 'e2e|soak'
+        with_sound_server ctest --test-dir build-asan --output-on-failure --timeout 900 --label-exclude 'e2e|soak'
       ;;
     tsan)
       bash tools/build.sh tsan
