@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/game_folders.h"
 #include "app/sounds_from_folder.h"
+#include "app/start_failure.h"
 #include "app/tile_symbols_setting.h"
 #include "game/random_source.h"
 #include "highscore/highscore_file.h"
@@ -55,7 +56,7 @@ int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
     const auto userFolders =
         breliko::app::UserGameFolders(QCoreApplication::applicationDirPath(), problem);
     if (!userFolders) {
-      Complain(problem);
+      breliko::app::ReportStartFailure(problem);
       return 1;
     }
     folders = *userFolders;

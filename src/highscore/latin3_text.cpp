@@ -18,6 +18,12 @@ qsizetype CharacterLength(const QString& text, qsizetype index) {
 
 }  // namespace
 
+bool IsLatin3(const QString& text) {
+  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  const QByteArray bytes = encoder.encode(text.normalized(QString::NormalizationForm_C));
+  return !encoder.hasError();
+}
+
 QByteArray ToLatin3(const QString& text) {
   // A keyboard may send "ĉ" as "c" plus a combining circumflex; composed, it
   // is the one letter the code page has.

@@ -14,6 +14,10 @@ namespace breliko::highscore {
 // so a name never turns into bytes that read back as something else.
 QByteArray ToLatin3(const QString& text);
 
+// Whether every character of the text, composed, has a byte of its own in
+// the code page, so that it reads back exactly as it was written.
+bool IsLatin3(const QString& text);
+
 // The text cut or padded with spaces to exactly `width` bytes, as a fixed
 // field of a record holds it.
 QByteArray ToLatin3Field(const QString& text, qsizetype width);

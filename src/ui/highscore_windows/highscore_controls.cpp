@@ -7,6 +7,7 @@
 
 #include "ui/common/button_style.h"
 #include "ui/common/fonts.h"
+#include "ui/common/push_button.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_dialog.h"
 
@@ -35,7 +36,7 @@ QString FlatBoxStyle(const QColor& background) {
 
 QPushButton* MakeGreenButton(QWidget* parent, const QRect& rect, const QString& caption,
                              const QFont& font) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = new PushButton(caption, parent);
   button->setGeometry(rect);
   button->setFont(font);
   button->setStyleSheet(RaisedButtonStyle(HighscoreDialog::kHintergrund));

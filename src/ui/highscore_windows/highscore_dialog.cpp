@@ -1,6 +1,8 @@
 // Highscore windows: the base of the three small fixed-size windows.
 #include "ui/highscore_windows/highscore_dialog.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,7 +13,9 @@
 namespace breliko::ui {
 
 HighscoreDialog::HighscoreDialog(QSize clientSize, const QString& titel, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    // A dialog of the main window: every window manager keeps it in front of
+    // its owner, so a click on the board cannot hide it.
+    : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setFixedSize(clientSize);
   setWindowTitle(titel);
   SetPaletteColour(this, QPalette::Window, kHintergrund);
@@ -29,10 +33,31 @@ void HighscoreDialog::Anzeigen(QWidget* fokus) {
   if (isVisible()) {
     raise();
   } else {
+    if (parentWidget() != nullptr) CentreOnOwner(*this, *parentWidget());
     show();
   }
   activateWindow();
   if (fokus != nullptr) fokus->setFocus(Qt::OtherFocusReason);
+}
+
+void HighscoreDialog::TasteWieKnopf(Qt::Key taste, QAbstractButton* button) {
+  tasten_.emplace_back(taste, button);
+  // The number pad's Enter is the same key to the player.
+  if (taste == Qt::Key_Return) tasten_.emplace_back(Qt::Key_Enter, button);
+}
+
+// Keys the focused control leaves alone come here: a button takes Space, the
+// name box its letters, but neither Enter nor Escape.
+void HighscoreDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    for (const auto& [taste, button] : tasten_) {
+      if (event->key() == taste) {
+        button->click();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void HighscoreDialog::paintEvent(QPaintEvent* event) {

@@ -7,12 +7,16 @@
 #include <QSize>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
+
+class QAbstractButton;
 
 namespace breliko::ui {
 
 // What the three small windows of the highscore share: no frame, a fixed
-// size, the pale green background, centring on the screen when loaded, and
+// size, the pale green background, centring on the screen when loaded, a
+// place in front of the main window while open (without blocking it), and
 // drawing that stays: the boxes drawn on the window, which paintEvent puts
 // back on whole device pixels of whatever screen the window is on.
 class HighscoreDialog : public QWidget {
@@ -35,11 +39,16 @@ class HighscoreDialog : public QWidget {
   void RechteckZeichnen(QPoint von, QPoint bis);
 
   // Shows the window without waiting for it, brings it forward and puts the
-  // input focus on `fokus`.
+  // input focus on `fokus`. A window that opens is centred as at loading,
+  // or on the main window where the player has moved that.
   void Anzeigen(QWidget* fokus);
+
+  // Enter or Escape in the window does what a click on `button` does.
+  void TasteWieKnopf(Qt::Key taste, QAbstractButton* button);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct Kasten {
@@ -47,6 +56,7 @@ class HighscoreDialog : public QWidget {
     QColor farbe;
   };
   std::vector<Kasten> kaesten_;
+  std::vector<std::pair<int, QAbstractButton*>> tasten_;
 };
 
 }  // namespace breliko::ui

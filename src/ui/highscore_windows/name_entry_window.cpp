@@ -12,6 +12,7 @@
 #include "ui/common/fonts.h"
 #include "ui/highscore_windows/highscore_controls.h"
 #include "ui/highscore_windows/highscore_list_window.h"
+#include "ui/highscore_windows/name_box_validator.h"
 
 namespace breliko::ui {
 
@@ -37,6 +38,8 @@ Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
   cmdWeiter =
       MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
   connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);
+  txtEingabeNamen->setValidator(new NameBoxValidator(txtEingabeNamen));
+  TasteWieKnopf(Qt::Key_Return, cmdWeiter);
 
   setTabOrder(txtEingabeNamen, cmdWeiter);
   txtEingabeNamen->setFocus();

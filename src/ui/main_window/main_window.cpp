@@ -14,6 +14,7 @@
 #include "ui/common/button_style.h"
 #include "ui/common/device_pixels.h"
 #include "ui/common/fonts.h"
+#include "ui/common/push_button.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/device_layout.h"
@@ -24,6 +25,7 @@
 #include "ui/main_window/panel_texts.h"
 #include "ui/main_window/tree_canvas.h"
 #include "ui/main_window/window_frame.h"
+#include "ui/main_window/window_mover.h"
 
 namespace breliko::ui {
 
@@ -76,6 +78,8 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
       game_(*this, random) {
   setObjectName("Form1");
   setWindowTitle(QString());
+  // The window has no caption; a screen reader names it all the same.
+  setAccessibleName(QStringLiteral("BRELIKO"));
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -91,6 +95,8 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
 
   dragOutline_ = new DragOutline(this);
   CreateKeys();
+  auto* mover = new WindowMover(*this, [this](QPoint point) { return IsMoveHandle(point); });
+  mover->AddHandle(*lblBreliko_);
   quit_ = [] { QCoreApplication::exit(0); };
   FitToScreen();
 }
@@ -145,7 +151,7 @@ void Form1::CreateRightColumn() {
 
 void Form1::CreateButtons() {
   for (int b = 0; b < kButtonCount; ++b) {
-    auto* button = new QPushButton(QString::fromUtf8(kButtons[b].caption), this);
+    auto* button = new PushButton(QString::fromUtf8(kButtons[b].caption), this);
     button->setObjectName(kButtons[b].name);
     button->setGeometry(kButtons[b].rect);
     button->setFont(SudEuroFont(kSmallPx));
@@ -181,6 +187,16 @@ void Form1::CreatePanels() {
   txtSpielregeln_ = MakePanel(this, "txtSpielregeln", kRulesPanel, Qt::white, RulesText(), false);
   txtInformation_ =
       MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
+}
+
+// The green margin, the frame and the title hold the window; the board, with
+// the gaps between its fields, is for the tiles, and the other controls keep
+// their own clicks.
+bool Form1::IsMoveHandle(QPoint point) const {
+  const QRect board = FieldRect(0).united(FieldRect(game::kFieldCount - 1));
+  if (board.contains(point)) return false;
+  const QWidget* hit = childAt(point);
+  return hit == nullptr || hit == lblBreliko_;
 }
 
 void Form1::FitToScreen() {

@@ -124,8 +124,11 @@ class Form1 : public QWidget, public game::GameHost {
   // Closed by the desktop (the window has no close box of its own), the
   // program ends as by its quit button instead of running on unseen.
   void closeEvent(QCloseEvent* event) override;
-  // Space, Enter and Escape on the board's cursor.
+  // Space, Enter and Escape on the board's cursor; the cursor goes when the
+  // board loses the focus.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Escape closes an open rules or information panel.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateBoard();
@@ -133,6 +136,9 @@ class Form1 : public QWidget, public game::GameHost {
   void CreateButtons();
   void CreatePanels();
   void SetBaseColour(const QColor& colour);
+  // Whether a press at this point of the window takes hold of the window to
+  // move it.
+  bool IsMoveHandle(QPoint point) const;
   // Ends the program, however the end was asked for.
   void ProgrammBeenden();
   // Puts the board's fields, the tree canvas and the drag outline on whole

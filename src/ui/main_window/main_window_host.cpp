@@ -96,8 +96,12 @@ void Form1::HidePanels() {
   txtSpielregeln_->hide();
 }
 
+// A game started from its button leaves the focus on no button: Qt would
+// pass it on to the cancel button below, where the Space meant to pick up a
+// tile would end the game just begun.
 void Form1::SetStartButtonVisible(bool visible) {
   QPushButton* start = buttons_[kSpielStarten];
+  if (!visible && start->hasFocus()) start->clearFocus();
   start->setVisible(visible);
   if (visible) start->setFocus();
 }

@@ -45,6 +45,14 @@ bool IsPressKey(int key) {
   return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The cursor shows only while the board has the focus: Tab to the buttons
+// (or a click anywhere) takes it away and puts a held tile back, and the
+// next arrow brings it back where it was. A highscore window or another
+// program coming to the front leaves it where it is.
+bool LeavesTheBoard(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 void Form1::CreateKeys() {
@@ -119,20 +127,34 @@ void Form1::LeaveKeys() {
 QPoint Form1::CursorPoint() const { return mapToGlobal(FieldRect(cursor_).center()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != cursorFrame_ || event->type() != QEvent::KeyPress) {
-    return QWidget::eventFilter(watched, event);
+  if (watched != cursorFrame_) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusOut) {
+    if (LeavesTheBoard(static_cast<QFocusEvent*>(event)->reason())) LeaveKeys();
+    return false;
   }
+  if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
   if (IsPressKey(key->key())) {
     if (!key->isAutoRepeat()) PressCursorField();
     return true;
   }
-  if (key->key() == Qt::Key_Escape) {
+  // Escape puts a held tile back; with none in hand it goes on to the
+  // window, which closes an open panel.
+  if (key->key() == Qt::Key_Escape && keyDrag_) {
     PutBack();
     return true;
   }
   return false;
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape &&
+      (txtSpielregeln_->isVisible() || txtInformation_->isVisible())) {
+    HidePanels();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace breliko::ui

@@ -1,0 +1,14 @@
+// Start-up: telling the player why the game could not start.
+#pragma once
+
+#include <QString>
+
+namespace breliko::app {
+
+// One line on standard error, and, where the program has a display, a small
+// window with the same problem: started from the menu, the program has no
+// terminal, and it would seem to do nothing at all. Returns once the player
+// has closed the window.
+void ReportStartFailure(const QString& problem);
+
+}  // namespace breliko::app
