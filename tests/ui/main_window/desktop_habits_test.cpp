@@ -1,0 +1,114 @@
+// The desktop's habits in the main window: the focus mark from the first
+// key on, the cursor only while the board has the focus, Escape on the
+// panels, and moving the window by its margin.
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "main_window_fixture.h"
+#include "ui/common/keyboard_cues.h"
+#include "ui/common/push_button.h"
+#include "ui/main_window/field_mark.h"
+
+namespace breliko::ui::testing {
+namespace {
+
+using namespace form1;
+
+class DesktopHabitsTest : public Form1Test {
+ protected:
+  DesktopHabitsTest() { KeyboardCues::Reset(); }
+
+  void Key(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : &form, key);
+  }
+
+  // Black pixels along the top line of a button's focus mark.
+  int MarkPixels(Button which) {
+    auto* button = static_cast<PushButton*>(form.button(which));
+    const QImage face = button->grab().toImage();
+    const QRect mark = button->FocusMarkRect();
+    int black = 0;
+    for (int x = mark.left(); x <= mark.right(); ++x) {
+      black += face.pixelColor(x, mark.top()) == QColor(Qt::black) ? 1 : 0;
+    }
+    return black;
+  }
+
+  QPoint Global(QPoint point) const { return form.mapToGlobal(point); }
+};
+
+TEST_F(DesktopHabitsTest, TheFocusMarkShowsFromTheFirstKeyOnTheFocusedButtonOnly) {
+  ShowAndActivate();
+  QTest::mouseClick(form.button(kFelderGrundfarbe), Qt::LeftButton);
+  ASSERT_TRUE(form.button(kFelderGrundfarbe)->hasFocus());
+  EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "a mouse player sees no mark";
+
+  Key(Qt::Key_Tab);
+  ASSERT_TRUE(form.button(kSpielregeln)->hasFocus());
+  // Dots every other pixel along the line.
+  const int width = static_cast<PushButton*>(form.button(kSpielregeln))->FocusMarkRect().width();
+  EXPECT_GE(MarkPixels(kSpielregeln), width / 2 - 1);
+  EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0);
+}
+
+TEST_F(DesktopHabitsTest, AGameStartedFromItsButtonLeavesTheFocusOnNoButton) {
+  ShowAndActivate();
+  QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
+  ASSERT_EQ(OccupiedFields(), 3);
+  EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(OccupiedFields(), 3) << "Space cancelled the game just begun";
+}
+
+TEST_F(DesktopHabitsTest, TheCursorShowsOnlyWhileTheBoardHasTheFocus) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  Key(Qt::Key_Down);
+  const int field = form.CursorField();
+  ASSERT_TRUE(form.cursorFrame()->isVisible());
+  Key(Qt::Key_Tab);
+  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  Key(Qt::Key_Space);  // presses the focused button, nothing on the board
+  Key(Qt::Key_Left);
+  EXPECT_TRUE(form.cursorFrame()->isVisible());
+  EXPECT_EQ(form.CursorField(), field) << "the arrow brings it back where it was";
+}
+
+TEST_F(DesktopHabitsTest, EscapeClosesAnOpenPanel) {
+  ShowAndActivate();
+  for (void (Form1::*open)() : {&Form1::cmdSpielregeln_Click, &Form1::cmdInformation_Click}) {
+    (form.*open)();
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(form.txtSpielregeln()->isVisible());
+    EXPECT_FALSE(form.txtInformation()->isVisible());
+  }
+}
+
+// A press on the margin, the frame or the title holds the window; one on the
+// board, a gap between fields or a button does not.
+TEST_F(DesktopHabitsTest, TheWindowMovesByItsMarginAndTitleOnly) {
+  ShowAndActivate();
+  struct Press {
+    QPoint at;
+    bool moves;
+  };
+  const QPoint betweenFields = FieldRect(0).bottomRight() + QPoint(1, 1);
+  for (const Press& press :
+       {Press{{5, 300}, true}, Press{{1, 1}, true}, Press{kTitle.center(), true},
+        Press{{600, 10}, true}, Press{FieldRect(40).center(), false}, Press{betweenFields, false},
+        Press{kButtons[kInformation].rect.center(), false}}) {
+    const QPoint before = form.pos();
+    QWidget* target = form.childAt(press.at) != nullptr ? form.childAt(press.at) : &form;
+    const QPoint local = target->mapFrom(&form, press.at);
+    QTest::mousePress(target, Qt::LeftButton, {}, local);
+    QTest::mouseMove(target, local + QPoint(30, 20));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, local + QPoint(30, 20));
+    EXPECT_EQ(form.pos() - before, press.moves ? QPoint(30, 20) : QPoint(0, 0))
+        << "press at " << press.at.x() << "," << press.at.y();
+  }
+}
+
+}  // namespace
+}  // namespace breliko::ui::testing
