@@ -113,7 +113,7 @@ message=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev
 if [[ -n "$message" ]]; then
   pass "a window tells of the failure"
   timeout 5 xdotool windowactivate --sync "$message" 2>/dev/null
-  check "the window names the folder" grep -q "not-a-folder/breliko" "$workdir/failure.log"
+  check "the line on standard error names the folder" grep -q "not-a-folder/breliko" "$workdir/failure.log"
   press_keys Return
 else
   fail "no window told of the failure"

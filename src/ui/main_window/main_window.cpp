@@ -17,10 +17,12 @@
 #include "ui/common/push_button.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/board_accessibility.h"
 #include "ui/main_window/device_layout.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
+#include "ui/main_window/field_mark.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/panel_texts.h"
 #include "ui/main_window/tree_canvas.h"
@@ -76,6 +78,11 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
       random_(random),
       highscoreFile_(std::move(highscoreFile)),
       game_(*this, random) {
+  // Before anything gets a name, which makes Qt ask for its interface.
+  BoardAccessibility::Install();
+  boardAccessibility_ = new BoardAccessibility(
+      picP_, [this] { return cursorFrame_ != nullptr && cursorFrame_->hasFocus() ? cursor_ : -1; },
+      this);
   setObjectName("Form1");
   setWindowTitle(QString());
   // The window has no caption; a screen reader names it all the same.
@@ -108,13 +115,13 @@ void Form1::Form_Load() { game_.Form_Load(); }
 void Form1::CreateBoard() {
   for (int i = 0; i < game::kFieldCount; ++i) {
     auto* field = new FieldBox(i, this);
+    picP_[i] = field;
     field->setObjectName(QStringLiteral("picP(%1)").arg(i));
     field->setGeometry(FieldRect(i));
     field->setAccessibleName(FieldName(i, game::kNoPicture));
     connect(field, &FieldBox::Pressed, this, &Form1::MousePressed);
     connect(field, &FieldBox::Dragged, this, &Form1::MoveDrag);
     connect(field, &FieldBox::Released, this, &Form1::EndDrag);
-    picP_[i] = field;
   }
   // The prototypes the board copies its pictures from; never shown.
   for (int i = 0; i < game::kPrototypeCount; ++i) {

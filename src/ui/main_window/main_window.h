@@ -24,6 +24,7 @@ class SoundOutput;
 
 namespace breliko::ui {
 
+class BoardAccessibility;
 class DragOutline;
 class FieldBox;
 class FieldMark;
@@ -194,6 +195,7 @@ class Form1 : public QWidget, public game::GameHost {
   QPoint dragGrip_;  // where in the field the pointer took hold of it
   std::function<void()> quit_;
 
+  BoardAccessibility* boardAccessibility_ = nullptr;
   FieldMark* cursorFrame_ = nullptr;
   FieldMark* pickedMark_ = nullptr;
   int cursor_ = game::FieldIndex(4, 4);  // the middle field, where the cursor starts

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/main_window/board_accessibility.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_mark.h"
@@ -87,6 +88,7 @@ void Form1::MoveCursor(int columnStep, int rowStep) {
   cursorFrame_->ShowOn(FieldRect(cursor_));
   cursorFrame_->setAccessibleName(FieldName(cursor_, game_.picP(cursor_).Picture));
   cursorFrame_->setFocus(Qt::OtherFocusReason);
+  boardAccessibility_->ReportFocus(cursor_);
   if (keyDrag_) MoveDrag(CursorPoint());
 }
 

@@ -1,0 +1,97 @@
+"""Reads the BRELIKO window through the accessibility bus, as a screen
+reader would, and checks what it finds.
+
+    accessibility_probe.py board           the window's name and the 9 x 9 grid
+    accessibility_probe.py focused PREFIX  waits until the focused object's
+                                           name starts with PREFIX
+
+Exit status 0 when the check holds, 1 otherwise, with a line on what was seen.
+"""
+import sys
+import time
+
+import pyatspi
+
+LIMIT_SECONDS = 30
+
+
+def wait_for(what, probe):
+    """Polls `probe` until it gives something other than None."""
+    deadline = time.monotonic() + LIMIT_SECONDS
+    while time.monotonic() < deadline:
+        try:
+            found = probe()
+        except Exception:  # the tree changes under us while the program starts
+            found = None
+        if found is not None:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"FAIL: {what}: not found within {LIMIT_SECONDS} s")
+
+
+def game_window():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "breliko":
+            for window in app:
+                if window is not None and window.getRole() == pyatspi.ROLE_FRAME:
+                    return window
+    return None
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def check_board():
+    window = wait_for("the program's window on the accessibility bus", game_window)
+    if window.name != "BRELIKO":
+        sys.exit(f"FAIL: the window is named {window.name!r}, not 'BRELIKO'")
+    board = wait_for("a table in the window", lambda: next(
+        (n for n in descendants(window) if n.getRole() == pyatspi.ROLE_TABLE), None))
+    table = board.queryTable()
+    cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
+    named = [c.name for c in cells if c.getRole() == pyatspi.ROLE_TABLE_CELL]
+    seen = f"{table.nRows} x {table.nColumns}, {board.childCount} children, {len(named)} named cells"
+    if (table.nRows, table.nColumns, len(named)) != (9, 9, 81):
+        sys.exit(f"FAIL: the board is {seen}")
+    corners = {(0, 0): "vico 1, kolumno 1: ", (2, 4): "vico 3, kolumno 5: ",
+               (8, 8): "vico 9, kolumno 9: "}
+    for (row, column), prefix in corners.items():
+        name = table.getAccessibleAt(row, column).name
+        if not name.startswith(prefix):
+            sys.exit(f"FAIL: the cell in row {row}, column {column} is named {name!r}")
+    print(f"ok:   a window named BRELIKO with a board of {seen}")
+
+
+def focused_name():
+    window = game_window()
+    if window is None:
+        return None
+    for node in descendants(window):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node.name
+    return None
+
+
+def check_focused(prefix):
+    seen = []
+
+    def probe():
+        name = focused_name()
+        seen.append(name)
+        return name if name is not None and name.startswith(prefix) else None
+
+    name = wait_for(f"focus on {prefix!r} (last seen: {seen[-1:]})", probe)
+    print(f"ok:   the focus is reported on {name!r}")
+
+
+if __name__ == "__main__":
+    if sys.argv[1:] == ["board"]:
+        check_board()
+    elif len(sys.argv) == 3 and sys.argv[1] == "focused":
+        check_focused(sys.argv[2])
+    else:
+        sys.exit(__doc__)
