@@ -72,22 +72,11 @@ class Form1 : public QWidget, public game::GameHost {
     tileSymbolsSwitched_ = std::move(switched);
   }
 
-  // --- The controls, for the window's tests ---------------------------------
+  // --- What tests read besides the named controls ---------------------------
   game::Game& game() { return game_; }
-  FieldBox* picP(int index) const { return picP_[index]; }
-  FieldBox* picF(int index) const { return picF_[index]; }
-  QPushButton* button(form1::Button which) const { return buttons_[which]; }
-  QPushButton* cmdGo() const { return cmdGo_; }
-  QLabel* lblBreliko() const { return lblBreliko_; }
-  QLabel* lblPunkte() const { return lblPunkte_; }
-  TreeCanvas* picCanvas() const { return picCanvas_; }
-  QTextEdit* txtSpielregeln() const { return txtSpielregeln_; }
-  QTextEdit* txtInformation() const { return txtInformation_; }
-  QTimer* tmrTimer() const { return tmrTimer_; }
   HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
   // What is drawn on the window itself: its background and the frame.
   QImage Drawing() const;
-  QColor BackColor() const { return backColor_; }
   // The device pixel ratio the window is laid out for.
   qreal FittedRatio() const { return fittedRatio_; }
 

@@ -26,7 +26,7 @@ class DesktopHabitsTest : public Form1Test {
 
   // Black pixels along the top line of a button's focus mark.
   int MarkPixels(Button which) {
-    auto* button = static_cast<PushButton*>(form.button(which));
+    auto* button = static_cast<PushButton*>(CommandButton(form, which));
     const QImage face = button->grab().toImage();
     const QRect mark = button->FocusMarkRect();
     int black = 0;
@@ -41,14 +41,15 @@ class DesktopHabitsTest : public Form1Test {
 
 TEST_F(DesktopHabitsTest, TheFocusMarkShowsFromTheFirstKeyOnTheFocusedButtonOnly) {
   ShowAndActivate();
-  QTest::mouseClick(form.button(kFelderGrundfarbe), Qt::LeftButton);
-  ASSERT_TRUE(form.button(kFelderGrundfarbe)->hasFocus());
+  QTest::mouseClick(CommandButton(form, kFelderGrundfarbe), Qt::LeftButton);
+  ASSERT_TRUE(CommandButton(form, kFelderGrundfarbe)->hasFocus());
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "a mouse player sees no mark";
 
   Key(Qt::Key_Tab);
-  ASSERT_TRUE(form.button(kSpielregeln)->hasFocus());
+  ASSERT_TRUE(CommandButton(form, kSpielregeln)->hasFocus());
   // Dots every other pixel along the line.
-  const int width = static_cast<PushButton*>(form.button(kSpielregeln))->FocusMarkRect().width();
+  const int width =
+      static_cast<PushButton*>(CommandButton(form, kSpielregeln))->FocusMarkRect().width();
   EXPECT_GE(MarkPixels(kSpielregeln), width / 2 - 1);
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0);
 }
@@ -81,8 +82,8 @@ TEST_F(DesktopHabitsTest, EscapeClosesAnOpenPanel) {
   for (void (Form1::*open)() : {&Form1::cmdSpielregeln_Click, &Form1::cmdInformation_Click}) {
     (form.*open)();
     Key(Qt::Key_Escape);
-    EXPECT_FALSE(form.txtSpielregeln()->isVisible());
-    EXPECT_FALSE(form.txtInformation()->isVisible());
+    EXPECT_FALSE(RulesPanel(form)->isVisible());
+    EXPECT_FALSE(InformationPanel(form)->isVisible());
   }
 }
 

@@ -21,7 +21,7 @@ TEST_F(Form1Test, AltLStartsAGameWhileTheStartButtonShows) {
   ShowAndActivate();
   QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
   EXPECT_EQ(OccupiedFields(), 3);
-  EXPECT_FALSE(form.button(kSpielStarten)->isVisible());
+  EXPECT_FALSE(CommandButton(form, kSpielStarten)->isVisible());
   EXPECT_EQ(sound.played.back(), "sounds/sound2.wav/1");
 
   // Hidden, the start button no longer answers to its key.
@@ -30,8 +30,8 @@ TEST_F(Form1Test, AltLStartsAGameWhileTheStartButtonShows) {
 
   QTest::keyClick(&form, Qt::Key_P, Qt::AltModifier);
   EXPECT_EQ(OccupiedFields(), 0);
-  EXPECT_TRUE(form.button(kSpielStarten)->isVisible());
-  EXPECT_TRUE(form.button(kSpielStarten)->hasFocus());
+  EXPECT_TRUE(CommandButton(form, kSpielStarten)->isVisible());
+  EXPECT_TRUE(CommandButton(form, kSpielStarten)->hasFocus());
 }
 
 TEST_F(Form1Test, AltFEndsTheProgram) {
@@ -47,7 +47,7 @@ TEST_F(Form1Test, ClosingTheWindowFromOutsideEndsTheProgramToo) {
 }
 
 TEST_F(Form1Test, TheSoundSwitchNamesWhatTheNextClickDoes) {
-  QPushButton* toggle = form.button(kTonEinschaltenAusschalten);
+  QPushButton* toggle = CommandButton(form, kTonEinschaltenAusschalten);
   EXPECT_EQ(toggle->text(), "&malkonekti sonon");
   toggle->click();
   EXPECT_EQ(toggle->text(), "konekti &sonon");
@@ -63,23 +63,23 @@ TEST_F(Form1Test, TheBaseColourStepsThroughSixColoursAndBack) {
   const std::vector<QColor> expected = {{255, 255, 255}, {230, 230, 230}, {195, 195, 195},
                                         {0, 0, 0},       {255, 230, 230}, {230, 255, 230}};
   for (const QColor& colour : expected) {
-    form.button(kFelderGrundfarbe)->click();
-    for (int i = 0; i < game::kFieldCount; ++i) ASSERT_EQ(form.picP(i)->BackColor(), colour) << i;
+    CommandButton(form, kFelderGrundfarbe)->click();
+    for (int i = 0; i < game::kFieldCount; ++i) ASSERT_EQ(Field(form, i)->BackColor(), colour) << i;
   }
-  EXPECT_EQ(form.picCanvas()->BackColor(), QColor(230, 255, 230));
-  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::WindowText), QColor(230, 255, 230));
+  EXPECT_EQ(Canvas(form)->BackColor(), QColor(230, 255, 230));
+  EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::WindowText), QColor(230, 255, 230));
 }
 
 TEST_F(Form1Test, ABaseColourOutsideTheCycleStays) {
-  for (int i = 0; i < game::kFieldCount; ++i) form.picP(i)->SetBackColor(QColor(1, 2, 3));
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetBackColor(QColor(1, 2, 3));
   form.cmdFelderGrundfarbe_Click();
-  EXPECT_EQ(form.picP(40)->BackColor(), QColor(1, 2, 3));
+  EXPECT_EQ(Field(form, 40)->BackColor(), QColor(1, 2, 3));
 }
 
 TEST_F(Form1Test, AtMostOnePanelShowsAndStartingAGameClosesIt) {
   form.show();
-  QTextEdit* rules = form.txtSpielregeln();
-  QTextEdit* information = form.txtInformation();
+  QTextEdit* rules = RulesPanel(form);
+  QTextEdit* information = InformationPanel(form);
   form.cmdSpielregeln_Click();
   EXPECT_TRUE(rules->isVisible());
   EXPECT_FALSE(information->isVisible());
@@ -93,7 +93,7 @@ TEST_F(Form1Test, AtMostOnePanelShowsAndStartingAGameClosesIt) {
   EXPECT_FALSE(rules->isVisible());
 
   form.cmdSpielregeln_Click();
-  EXPECT_EQ(form.childAt(form.picP(40)->geometry().center()) == form.picP(40), false)
+  EXPECT_EQ(form.childAt(Field(form, 40)->geometry().center()) == Field(form, 40), false)
       << "a visible panel covers the board";
   form.cmdSpielStarten_Click();
   EXPECT_FALSE(rules->isVisible());
@@ -103,15 +103,15 @@ TEST_F(Form1Test, AtMostOnePanelShowsAndStartingAGameClosesIt) {
 // between the three states (none, rules, information) in both directions.
 TEST_F(Form1Test, EachPanelButtonTogglesItsPanelFromEveryState) {
   form.show();
-  QTextEdit* rules = form.txtSpielregeln();
-  QTextEdit* information = form.txtInformation();
+  QTextEdit* rules = RulesPanel(form);
+  QTextEdit* information = InformationPanel(form);
   enum Shown { kNone, kRulesShown, kInformationShown };
   const auto shown = [&] {
     EXPECT_FALSE(rules->isVisible() && information->isVisible());
     return rules->isVisible() ? kRulesShown : information->isVisible() ? kInformationShown : kNone;
   };
-  const auto rulesButton = [&] { form.button(kSpielregeln)->click(); };
-  const auto informationButton = [&] { form.button(kInformation)->click(); };
+  const auto rulesButton = [&] { CommandButton(form, kSpielregeln)->click(); };
+  const auto informationButton = [&] { CommandButton(form, kInformation)->click(); };
   const struct {
     Shown before;
     std::function<void()> press;
@@ -156,7 +156,7 @@ TEST_F(Form1Test, WithTheSoundSwitchedOffNoEventSounds) {
       {"the show-highscore command", "sounds/sound6.wav/1",
        [&] { form.cmdHighscoreAnzeigen_Click(); }},
   };
-  QPushButton* toggle = form.button(kTonEinschaltenAusschalten);
+  QPushButton* toggle = CommandButton(form, kTonEinschaltenAusschalten);
   for (const bool on : {false, true}) {
     toggle->click();
     ASSERT_EQ(form.game().TonAn(), on);
@@ -173,9 +173,9 @@ TEST_F(Form1Test, WithTheSoundSwitchedOffNoEventSounds) {
 }
 
 TEST_F(Form1Test, ThePanelsHoldTheirTexts) {
-  EXPECT_TRUE(form.txtSpielregeln()->toPlainText().contains("Multan plezuron!"));
-  EXPECT_TRUE(form.txtInformation()->toPlainText().contains("versio 1.01"));
-  EXPECT_EQ(form.txtInformation()->alignment(), Qt::AlignHCenter);
+  EXPECT_TRUE(RulesPanel(form)->toPlainText().contains("Multan plezuron!"));
+  EXPECT_TRUE(InformationPanel(form)->toPlainText().contains("versio 1.01"));
+  EXPECT_EQ(InformationPanel(form)->alignment(), Qt::AlignHCenter);
 }
 
 }  // namespace
@@ -194,12 +194,12 @@ TEST_F(Form1Test, AGameEndingAboveTheTenthPlaceAsksForAName) {
   form.game().Belegen(0, game::kJoker);
   for (int row = 0; row < 5; ++row) form.game().Belegen(9 * row, game::kJoker);
   form.game().Spalten();
-  ASSERT_EQ(form.lblPunkte()->text(), "4");
+  ASSERT_EQ(ScoreLabel(form)->text(), "4");
   LayAlmostFullBoard(form);
   form.game().picP_DragDrop(0, 0);
 
   ASSERT_TRUE(form.game().SpielEnde());
-  EXPECT_FALSE(form.picP(0)->isEnabled());
+  EXPECT_FALSE(Field(form, 0)->isEnabled());
   EXPECT_TRUE(form.highscoreWindows()->form3()->isVisible());
   EXPECT_EQ(form.highscoreWindows()->form2()->txtWert[10]->text(), "4");
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -12,11 +16,48 @@
 #include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui::testing {
 
 // The marks and the cursor of keyboard play, found as a screen reader or a
 // test finds any control: by name.
+// The window's controls, by the names they carry.
+template <class Control>
+Control* Named(const Form1& form, const QString& name) {
+  auto* control = form.findChild<Control*>(name);
+  EXPECT_NE(control, nullptr) << "no control named " << name.toStdString();
+  return control;
+}
+inline FieldBox* Field(const Form1& form, int index) {
+  return Named<FieldBox>(form, QStringLiteral("picP(%1)").arg(index));
+}
+inline FieldBox* Prototype(const Form1& form, int index) {
+  return Named<FieldBox>(form, QStringLiteral("picF(%1)").arg(index));
+}
+inline QPushButton* CommandButton(const Form1& form, form1::Button which) {
+  return Named<QPushButton>(form, QString::fromLatin1(form1::kButtons[which].name));
+}
+inline QPushButton* CmdGo(const Form1& form) {
+  return Named<QPushButton>(form, QStringLiteral("cmdGo"));
+}
+inline QLabel* TitleLabel(const Form1& form) {
+  return Named<QLabel>(form, QStringLiteral("lblBreliko"));
+}
+inline QLabel* ScoreLabel(const Form1& form) {
+  return Named<QLabel>(form, QStringLiteral("lblPunkte"));
+}
+inline TreeCanvas* Canvas(const Form1& form) {
+  return Named<TreeCanvas>(form, QStringLiteral("picCanvas"));
+}
+inline QTextEdit* RulesPanel(const Form1& form) {
+  return Named<QTextEdit>(form, QStringLiteral("txtSpielregeln"));
+}
+inline QTextEdit* InformationPanel(const Form1& form) {
+  return Named<QTextEdit>(form, QStringLiteral("txtInformation"));
+}
+inline QTimer* Timer(const Form1& form) { return Named<QTimer>(form, QStringLiteral("tmrTimer")); }
+
 inline QWidget* CursorFrame(const Form1& form) {
   return form.findChild<QWidget*>(QStringLiteral("cursorFrame"));
 }
@@ -51,7 +92,7 @@ class Form1Test : public ::testing::Test {
 
   int OccupiedFields() {
     int occupied = 0;
-    for (int i = 0; i < game::kFieldCount; ++i) occupied += form.picP(i)->Picture() ? 1 : 0;
+    for (int i = 0; i < game::kFieldCount; ++i) occupied += Field(form, i)->Picture() ? 1 : 0;
     return occupied;
   }
 

@@ -133,10 +133,10 @@ TEST(KeysAndMouse, AWholeTurnWithTheKeysIsTheTurnOfTheMouse) {
   keys.form.calls.clear();
 
   Activate(mouse.form);
-  FieldBox* source = mouse.form.picP(from);
+  FieldBox* source = Field(mouse.form, from);
   QTest::mousePress(source, Qt::LeftButton, {}, QPoint(31, 31));
   QTest::mouseRelease(source, Qt::LeftButton, {},
-                      source->mapFrom(&mouse.form, mouse.form.picP(to)->geometry().center()));
+                      source->mapFrom(&mouse.form, Field(mouse.form, to)->geometry().center()));
 
   Activate(keys.form);
   WalkTo(keys.form, from);
@@ -153,7 +153,7 @@ TEST(KeysAndMouse, AWholeTurnWithTheKeysIsTheTurnOfTheMouse) {
   EXPECT_GE(keys.form.calls.size(), 6u) << "the move, three new fields, a sound";
   EXPECT_EQ(keys.form.calls, mouse.form.calls);
   EXPECT_EQ(keys.sound.played, mouse.sound.played);
-  EXPECT_EQ(keys.form.picCanvas()->Image(), mouse.form.picCanvas()->Image());
+  EXPECT_EQ(Canvas(keys.form)->Image(), Canvas(mouse.form)->Image());
 }
 
 TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
@@ -187,7 +187,7 @@ TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   EXPECT_EQ(CursorField(form), kMiddle);
   EXPECT_TRUE(CursorFrame(form)->isVisible());
   EXPECT_TRUE(CursorFrame(form)->hasFocus());
-  EXPECT_TRUE(CursorFrame(form)->geometry().contains(form.picP(kMiddle)->geometry()));
+  EXPECT_TRUE(CursorFrame(form)->geometry().contains(Field(form, kMiddle)->geometry()));
   Key(Qt::Key_Up);
   EXPECT_EQ(CursorField(form), kMiddle - 9);
   for (int i = 0; i < 12; ++i) Key(Qt::Key_Left);
@@ -225,11 +225,11 @@ TEST_F(KeysTest, TabLeavesTheBoardAndSpacePressesTheFocusedButton) {
   const int tile = FirstField(form.game(), true);
   Walk(tile);
   Key(Qt::Key_Tab);
-  EXPECT_TRUE(form.button(kSpielAbbrechen)->hasFocus());
+  EXPECT_TRUE(CommandButton(form, kSpielAbbrechen)->hasFocus());
   Key(Qt::Key_Tab);
-  ASSERT_TRUE(form.button(kTonEinschaltenAusschalten)->hasFocus());
+  ASSERT_TRUE(CommandButton(form, kTonEinschaltenAusschalten)->hasFocus());
   Key(Qt::Key_Space);
-  EXPECT_EQ(form.button(kTonEinschaltenAusschalten)->text(), "konekti &sonon");
+  EXPECT_EQ(CommandButton(form, kTonEinschaltenAusschalten)->text(), "konekti &sonon");
   EXPECT_FALSE(PickedMark(form)->isVisible()) << "the board took no key";
   EXPECT_EQ(OccupiedFields(), 3);
   // An arrow brings the focus back to the board.
@@ -296,7 +296,7 @@ TEST_F(KeysTest, NoCursorIsDrawnBeforeTheFirstArrowNorAfterAMousePress) {
   const QImage before = form.grab().toImage();
   // Round the middle field: the window's green in the gaps, the base
   // colour inside, as the board always looked.
-  const QRect middle = form.picP(kMiddle)->geometry();
+  const QRect middle = Field(form, kMiddle)->geometry();
   EXPECT_EQ(before.pixelColor(middle.topLeft() - QPoint(1, 1)), QColor(0, 128, 0));
   EXPECT_EQ(before.pixelColor(middle.topLeft()), QColor(230, 255, 230));
   EXPECT_EQ(before.pixelColor(middle.topLeft() + QPoint(5, 5)), QColor(230, 255, 230));
@@ -306,7 +306,7 @@ TEST_F(KeysTest, NoCursorIsDrawnBeforeTheFirstArrowNorAfterAMousePress) {
   EXPECT_NE(withCursor.pixelColor(middle.topLeft()), QColor(230, 255, 230));
   EXPECT_EQ(withCursor.pixelColor(middle.center()), QColor(230, 255, 230));
 
-  QTest::mouseClick(form.picP(kMiddle), Qt::LeftButton, {}, QPoint(31, 31));
+  QTest::mouseClick(Field(form, kMiddle), Qt::LeftButton, {}, QPoint(31, 31));
   EXPECT_FALSE(CursorFrame(form)->isVisible());
   EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr)
       << "no button takes the keys meant for the board";
@@ -316,7 +316,7 @@ TEST_F(KeysTest, NoCursorIsDrawnBeforeTheFirstArrowNorAfterAMousePress) {
 TEST_F(KeysTest, AMousePressPutsATileHeldWithTheKeysBack) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
-  QTest::mouseClick(form.picP(0), Qt::LeftButton, {}, QPoint(31, 31));
+  QTest::mouseClick(Field(form, 0), Qt::LeftButton, {}, QPoint(31, 31));
   EXPECT_FALSE(PickedMark(form)->isVisible());
   EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
   EXPECT_EQ(OccupiedFields(), 1);
@@ -333,21 +333,21 @@ TEST_F(KeysTest, SymbolsAreOffUntilSwitchedAndF2SwitchesAllFieldsTogether) {
   form.game().Belegen(6, game::kRed);
   form.game().SetField(7, game::Field{game::kFlames, "peng", 1, true});
   for (int i = 0; i < game::kPrototypeCount; ++i)
-    EXPECT_EQ(form.picF(i)->Picture(), &FieldImage(i));
-  EXPECT_EQ(form.picP(5)->Picture(), &FieldImage(game::kRed));
+    EXPECT_EQ(Prototype(form, i)->Picture(), &FieldImage(i));
+  EXPECT_EQ(Field(form, 5)->Picture(), &FieldImage(game::kRed));
 
   Key(Qt::Key_F2);
   EXPECT_TRUE(form.TileSymbols());
-  EXPECT_EQ(form.picP(5)->Picture(), &SymbolFieldImage(game::kRed));
-  EXPECT_EQ(form.picP(6)->Picture(), form.picP(5)->Picture());
-  EXPECT_EQ(form.picF(game::kRed)->Picture(), form.picP(5)->Picture());
-  EXPECT_EQ(form.picP(7)->Picture(), &FieldImage(game::kFlames)) << "flames show over symbols";
+  EXPECT_EQ(Field(form, 5)->Picture(), &SymbolFieldImage(game::kRed));
+  EXPECT_EQ(Field(form, 6)->Picture(), Field(form, 5)->Picture());
+  EXPECT_EQ(Prototype(form, game::kRed)->Picture(), Field(form, 5)->Picture());
+  EXPECT_EQ(Field(form, 7)->Picture(), &FieldImage(game::kFlames)) << "flames show over symbols";
   form.game().Belegen(8, game::kRed);
-  EXPECT_EQ(form.picP(8)->Picture(), form.picP(5)->Picture()) << "new tiles come with symbols";
+  EXPECT_EQ(Field(form, 8)->Picture(), Field(form, 5)->Picture()) << "new tiles come with symbols";
 
   Key(Qt::Key_F2);
   EXPECT_FALSE(form.TileSymbols());
-  EXPECT_EQ(form.picP(5)->Picture(), &FieldImage(game::kRed));
+  EXPECT_EQ(Field(form, 5)->Picture(), &FieldImage(game::kRed));
   EXPECT_EQ(switched, (std::vector<bool>{true, false}));
 }
 
@@ -357,17 +357,17 @@ TEST_F(KeysTest, AFieldsAccessibleNameFollowsAMove) {
   ShowAndActivate();
   form.game().cmdSpielAbbrechen_Click();
   form.game().Belegen(kMiddle, game::kOrange);
-  EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: oranĝa"));
-  EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: malplena"));
+  EXPECT_EQ(NameOf(Field(form, kMiddle)), QString::fromUtf8("vico 5, kolumno 5: oranĝa"));
+  EXPECT_EQ(NameOf(Field(form, kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: malplena"));
   Walk(kMiddle);
-  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(form.picP(kMiddle))) << "the cursor says its field";
+  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(Field(form, kMiddle))) << "the cursor says its field";
   Key(Qt::Key_Space);
   Key(Qt::Key_Right);
   Key(Qt::Key_Space);
-  EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: malplena"));
-  EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: oranĝa"));
-  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(form.picP(kMiddle + 1)));
-  EXPECT_EQ(NameOf(form.lblPunkte()), "poentoj: 0");
+  EXPECT_EQ(NameOf(Field(form, kMiddle)), QString::fromUtf8("vico 5, kolumno 5: malplena"));
+  EXPECT_EQ(NameOf(Field(form, kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: oranĝa"));
+  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(Field(form, kMiddle + 1)));
+  EXPECT_EQ(NameOf(ScoreLabel(form)), "poentoj: 0");
 }
 
 }  // namespace

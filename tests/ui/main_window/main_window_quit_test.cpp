@@ -85,7 +85,7 @@ TEST_P(QuitInsideATree, EndsTheDropThere) {
   EXPECT_THAT(sound.played, ElementsAre("sounds/sound2.wav/1", "sounds/sound3.wav/1"))
       << "no sound after the quit";
   EXPECT_TRUE(form.game().picP(80).IsEmpty()) << "no blocker";
-  EXPECT_FALSE(form.tmrTimer()->isActive()) << "no flames waiting for a tick";
+  EXPECT_FALSE(Timer(form)->isActive()) << "no flames waiting for a tick";
   EXPECT_FALSE(form.isVisible());
   EXPECT_FALSE(form.highscoreWindows()->form3()->isVisible()) << "no name entry";
   EXPECT_EQ(FileBytes(folder.filePath("P1.dat")), highscoreBefore) << "nothing written";
@@ -94,7 +94,9 @@ TEST_P(QuitInsideATree, EndsTheDropThere) {
 INSTANTIATE_TEST_SUITE_P(
     Form1, QuitInsideATree,
     ::testing::Values(QuitWay{"QuitButton",
-                              [](Form1& form) { form.button(form1::kProgrammBeenden)->click(); }},
+                              [](Form1& form) {
+                                CommandButton(form, form1::kProgrammBeenden)->click();
+                              }},
                       QuitWay{"CloseFromOutside", [](Form1& form) { form.close(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -18,16 +18,16 @@ QRect RectOf(const QWidget* widget) { return widget->geometry(); }
 TEST_F(Form1Test, ControlsSitAtTheirPlaces) {
   EXPECT_EQ(form.size(), QSize(800, 600));
   EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(RectOf(form.picP(0)), QRect(37, 17, 62, 62));
-  EXPECT_EQ(RectOf(form.picP(9)), QRect(37, 80, 62, 62));
-  EXPECT_EQ(RectOf(form.picP(80)), QRect(541, 521, 62, 62));
-  EXPECT_EQ(RectOf(form.picP(80)).bottomRight(), QPoint(602, 582));
-  EXPECT_EQ(RectOf(form.lblBreliko()), QRect(622, 22, 161, 34));
-  EXPECT_EQ(RectOf(form.lblPunkte()), QRect(656, 70, 90, 37));
-  EXPECT_EQ(RectOf(form.picCanvas()), QRect(624, 125, 152, 152));
-  EXPECT_EQ(RectOf(form.cmdGo()), QRect(647, 573, 24, 24));
-  EXPECT_EQ(RectOf(form.txtSpielregeln()), QRect(31, 13, 577, 574));
-  EXPECT_EQ(RectOf(form.txtInformation()), QRect(35, 15, 570, 570));
+  EXPECT_EQ(RectOf(Field(form, 0)), QRect(37, 17, 62, 62));
+  EXPECT_EQ(RectOf(Field(form, 9)), QRect(37, 80, 62, 62));
+  EXPECT_EQ(RectOf(Field(form, 80)), QRect(541, 521, 62, 62));
+  EXPECT_EQ(RectOf(Field(form, 80)).bottomRight(), QPoint(602, 582));
+  EXPECT_EQ(RectOf(TitleLabel(form)), QRect(622, 22, 161, 34));
+  EXPECT_EQ(RectOf(ScoreLabel(form)), QRect(656, 70, 90, 37));
+  EXPECT_EQ(RectOf(Canvas(form)), QRect(624, 125, 152, 152));
+  EXPECT_EQ(RectOf(CmdGo(form)), QRect(647, 573, 24, 24));
+  EXPECT_EQ(RectOf(RulesPanel(form)), QRect(31, 13, 577, 574));
+  EXPECT_EQ(RectOf(InformationPanel(form)), QRect(35, 15, 570, 570));
   const std::vector<std::pair<Button, QRect>> buttons = {
       {kSpielStarten, {635, 295, 130, 22}},
       {kSpielAbbrechen, {635, 322, 130, 22}},
@@ -38,28 +38,31 @@ TEST_F(Form1Test, ControlsSitAtTheirPlaces) {
       {kHighscoreAnzeigen, {635, 457, 130, 22}},
       {kHighscoreErneuern, {635, 484, 130, 22}},
       {kProgrammBeenden, {635, 538, 130, 22}}};
-  for (const auto& [button, rect] : buttons) EXPECT_EQ(RectOf(form.button(button)), rect) << button;
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(RectOf(form.picF(i)), QRect(770, 300 + 30 * i, 25, 25));
+  for (const auto& [button, rect] : buttons)
+    EXPECT_EQ(RectOf(CommandButton(form, button)), rect) << button;
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(RectOf(Prototype(form, i)), QRect(770, 300 + 30 * i, 25, 25));
 }
 
 TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
-  EXPECT_EQ(form.lblPunkte()->text(), "0");
-  EXPECT_EQ(form.button(kSpielStarten)->text(), "startigi &ludon");
-  EXPECT_EQ(form.button(kSpielAbbrechen)->text(), QString::fromUtf8("ĉesigi &partion"));
-  EXPECT_EQ(form.button(kFelderGrundfarbe)->text(), QString::fromUtf8("ŝanĝi fonan &koloron"));
-  EXPECT_FALSE(form.txtSpielregeln()->isVisibleTo(&form));
-  EXPECT_FALSE(form.txtInformation()->isVisibleTo(&form));
-  EXPECT_FALSE(form.cmdGo()->isVisibleTo(&form));
-  for (int i = 0; i < 10; ++i) EXPECT_FALSE(form.picF(i)->isVisibleTo(&form));
-  EXPECT_EQ(form.tmrTimer()->interval(), 400);
-  EXPECT_FALSE(form.tmrTimer()->isActive());
+  EXPECT_EQ(ScoreLabel(form)->text(), "0");
+  EXPECT_EQ(CommandButton(form, kSpielStarten)->text(), "startigi &ludon");
+  EXPECT_EQ(CommandButton(form, kSpielAbbrechen)->text(), QString::fromUtf8("ĉesigi &partion"));
+  EXPECT_EQ(CommandButton(form, kFelderGrundfarbe)->text(),
+            QString::fromUtf8("ŝanĝi fonan &koloron"));
+  EXPECT_FALSE(RulesPanel(form)->isVisibleTo(&form));
+  EXPECT_FALSE(InformationPanel(form)->isVisibleTo(&form));
+  EXPECT_FALSE(CmdGo(form)->isVisibleTo(&form));
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(Prototype(form, i)->isVisibleTo(&form));
+  EXPECT_EQ(Timer(form)->interval(), 400);
+  EXPECT_FALSE(Timer(form)->isActive());
   for (int i = 0; i < game::kFieldCount; ++i) {
-    EXPECT_EQ(form.picP(i)->BackColor(), QColor(230, 255, 230));
-    EXPECT_EQ(form.picP(i)->Picture(), nullptr);
+    EXPECT_EQ(Field(form, i)->BackColor(), QColor(230, 255, 230));
+    EXPECT_EQ(Field(form, i)->Picture(), nullptr);
   }
-  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::WindowText), QColor(230, 255, 230));
-  EXPECT_EQ(form.picCanvas()->BackColor(), QColor(230, 255, 230));
-  const QImage& tree = form.picCanvas()->Image();
+  EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::WindowText), QColor(230, 255, 230));
+  EXPECT_EQ(Canvas(form)->BackColor(), QColor(230, 255, 230));
+  const QImage& tree = Canvas(form)->Image();
   int green = 0;
   for (int y = 0; y < tree.height(); ++y) {
     for (int x = 0; x < tree.width(); ++x)
@@ -118,29 +121,29 @@ TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
 // which copies their pictures, shows what each colour index names.
 TEST_F(Form1Test, ThePrototypesHoldTheFieldImagesInTheirOrder) {
   for (int i = 0; i < kFieldImageCount; ++i) {
-    ASSERT_NE(form.picF(i)->Picture(), nullptr) << i;
-    EXPECT_EQ(form.picF(i)->Picture()->cacheKey(), FieldImage(i).cacheKey()) << i;
+    ASSERT_NE(Prototype(form, i)->Picture(), nullptr) << i;
+    EXPECT_EQ(Prototype(form, i)->Picture()->cacheKey(), FieldImage(i).cacheKey()) << i;
   }
 }
 
 TEST_F(Form1Test, AColourFlashWipesTheFrameAndTheTickRedrawsIt) {
   form.SetWindowColour({240, 240, 70});
   EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(240, 240, 70));
-  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::Window), QColor(240, 240, 70));
+  EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::Window), QColor(240, 240, 70));
   form.game().tmrTimer_Timer();
   EXPECT_EQ(form.Drawing().pixelColor(20, 300), QColor(0, 127, 0));
   EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(0, 245, 0));
-  EXPECT_EQ(form.lblBreliko()->palette().color(QPalette::Window), QColor(0, 127, 0));
+  EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::Window), QColor(0, 127, 0));
 }
 
 TEST_F(Form1Test, TheBoardShowsTheGamesPicturesSharedWithThePrototypes) {
   form.game().Belegen(5, game::kRed);
   form.game().Belegen(6, game::kRed);
   form.game().Belegen(7, game::kBlue);
-  EXPECT_EQ(form.picP(5)->Picture(), form.picF(game::kRed)->Picture());
-  EXPECT_EQ(form.picP(5)->Picture(), form.picP(6)->Picture());
-  EXPECT_NE(form.picP(7)->Picture(), form.picP(5)->Picture());
-  const QImage shown = form.picP(5)->grab().toImage();
+  EXPECT_EQ(Field(form, 5)->Picture(), Prototype(form, game::kRed)->Picture());
+  EXPECT_EQ(Field(form, 5)->Picture(), Field(form, 6)->Picture());
+  EXPECT_NE(Field(form, 7)->Picture(), Field(form, 5)->Picture());
+  const QImage shown = Field(form, 5)->grab().toImage();
   EXPECT_EQ(shown.pixelColor(0, 0), QColor(255, 160, 160)) << "the tile covers its field";
   EXPECT_EQ(shown.pixelColor(61, 61), QColor(95, 0, 0));
 }
@@ -152,14 +155,15 @@ class DragTest : public Form1Test {
   // Presses on one field and releases over a point of the window, the way
   // the pressed field receives the whole gesture.
   void Drag(int source, QPoint releaseInWindow) {
-    FieldBox* from = form.picP(source);
+    FieldBox* from = Field(form, source);
     const QPoint grip(31, 31);
     QTest::mousePress(from, Qt::LeftButton, {}, grip);
     QTest::mouseMove(
-        from, from->mapFrom(&form, (form.picP(source)->geometry().center() + releaseInWindow) / 2));
+        from,
+        from->mapFrom(&form, (Field(form, source)->geometry().center() + releaseInWindow) / 2));
     QTest::mouseRelease(from, Qt::LeftButton, {}, from->mapFrom(&form, releaseInWindow));
   }
-  QPoint CentreOf(int field) { return form.picP(field)->geometry().center(); }
+  QPoint CentreOf(int field) { return Field(form, field)->geometry().center(); }
 };
 
 TEST_F(DragTest, APressOnOneFieldAndAReleaseOnAnEmptyFieldMovesTheTile) {
@@ -168,8 +172,8 @@ TEST_F(DragTest, APressOnOneFieldAndAReleaseOnAnEmptyFieldMovesTheTile) {
   form.game().Belegen(0, game::kGreen);
   Drag(0, CentreOf(40));
   EXPECT_EQ(form.game().picP(40).Picture, game::kGreen);
-  EXPECT_EQ(form.picP(40)->Picture(), form.picF(game::kGreen)->Picture());
-  EXPECT_EQ(form.picP(0)->Picture(), nullptr);
+  EXPECT_EQ(Field(form, 40)->Picture(), Prototype(form, game::kGreen)->Picture());
+  EXPECT_EQ(Field(form, 0)->Picture(), nullptr);
   EXPECT_EQ(OccupiedFields(), 4) << "the moved tile and three new ones";
 }
 

@@ -35,7 +35,7 @@ class ScreenChangeTest : public Form1Test {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.FittedRatio() == target->devicePixelRatio(); }));
   }
 
-  const QImage& Canvas() { return form.picCanvas()->Image(); }
+  const QImage& CanvasImage() { return Canvas(form)->Image(); }
 
   QList<QScreen*> screens_;  // of 1, 2 and 1.5 device pixels to the pixel
 };
@@ -43,11 +43,11 @@ class ScreenChangeTest : public Form1Test {
 bool IsTreeColour(QRgb pixel) { return qRed(pixel) < 115; }  // background 230, tree 0
 
 TEST_F(ScreenChangeTest, TheTreeIsDrawnAnewAtTheNewScaleInTheSameShape) {
-  const QImage plain = Canvas().copy();
+  const QImage plain = CanvasImage().copy();
   ASSERT_EQ(plain.size(), QSize(148, 148));
 
   MoveTo(1);
-  const QImage& fine = Canvas();
+  const QImage& fine = CanvasImage();
   ASSERT_EQ(fine.size(), QSize(296, 296));
   EXPECT_EQ(fine.devicePixelRatio(), 2);
   // Each pixel of the old drawing and the 2 x 2 device pixels in its place
@@ -64,7 +64,7 @@ TEST_F(ScreenChangeTest, TheTreeIsDrawnAnewAtTheNewScaleInTheSameShape) {
   EXPECT_GT(agree, 148 * 148 * 97 / 100);
 
   MoveTo(0);
-  EXPECT_EQ(Canvas(), plain) << "back at 1x, pixel for pixel the tree it was";
+  EXPECT_EQ(CanvasImage(), plain) << "back at 1x, pixel for pixel the tree it was";
 }
 
 TEST_F(ScreenChangeTest, FieldsAndCanvasArePlacedAnewOnWholeDevicePixels) {
@@ -73,15 +73,15 @@ TEST_F(ScreenChangeTest, FieldsAndCanvasArePlacedAnewOnWholeDevicePixels) {
     const qreal ratio = form.devicePixelRatio();
     SCOPED_TRACE(ratio);
     for (int i : {0, 40, 80}) {
-      const FieldBox* field = form.picP(i);
+      const FieldBox* field = Field(form, i);
       const QRectF area = field->Area().translated(field->pos());
       const QRect device = form1::FieldDeviceRect(i, ratio);
       EXPECT_DOUBLE_EQ(area.left() * ratio, device.left()) << i;
       EXPECT_DOUBLE_EQ(area.width() * ratio, device.width()) << i;
     }
-    EXPECT_EQ(Canvas().devicePixelRatio(), ratio);
+    EXPECT_EQ(CanvasImage().devicePixelRatio(), ratio);
   }
-  EXPECT_EQ(form.picP(80)->geometry(), QRect(541, 521, 62, 62));
+  EXPECT_EQ(Field(form, 80)->geometry(), QRect(541, 521, 62, 62));
 }
 
 }  // namespace

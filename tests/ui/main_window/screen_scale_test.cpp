@@ -108,10 +108,10 @@ TEST_F(ScreenScaleTest, AllFieldsHaveOneDeviceSizeAndAllGapsOneWidth) {
 // Tiles on all 81 fields: each covers its field exactly, its corners those
 // of the tile image made for the screen, the window's green right beside.
 TEST_F(ScreenScaleTest, TilesCoverTheirFieldsExactly) {
-  for (int i = 0; i < game::kFieldCount; ++i) form.picP(i)->SetPicture(&FieldImage(i % 10));
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(&FieldImage(i % 10));
   const QImage before = Shown();
   const int middle = before.height() / 2;
-  for (int i = 0; i < game::kFieldCount; ++i) form.picP(i)->SetPicture(nullptr);
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(nullptr);
   const std::vector<ColourRun> columns = RunsOf(Shown(), kBase, QPoint(0, middle), QPoint(1, 0));
   ASSERT_EQ(columns.size(), 9u);
   const int size = columns.front().length;
@@ -140,16 +140,16 @@ TEST_F(ScreenScaleTest, ADragMovesATileAndAReleaseOnAGapDoesNothing) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   form.game().cmdSpielAbbrechen_Click();
   const auto drag = [&](int source, QPoint release) {
-    FieldBox* from = form.picP(source);
+    FieldBox* from = Field(form, source);
     const QPoint grip = from->Area().center().toPoint();
     QTest::mousePress(from, Qt::LeftButton, {}, grip);
     QTest::mouseRelease(from, Qt::LeftButton, {}, from->mapFrom(&form, release));
   };
   const auto centre = [&](int field) {
-    return form.picP(field)->Area().translated(form.picP(field)->pos()).center().toPoint();
+    return Field(form, field)->Area().translated(Field(form, field)->pos()).center().toPoint();
   };
   form.game().Belegen(0, game::kGreen);
-  const QRectF first = form.picP(0)->Area().translated(form.picP(0)->pos());
+  const QRectF first = Field(form, 0)->Area().translated(Field(form, 0)->pos());
   drag(0, QPoint(static_cast<int>(first.right()), static_cast<int>(first.center().y())));
   EXPECT_EQ(OccupiedFields(), 1) << "released on the gap: no move, no new tiles";
   EXPECT_EQ(form.game().picP(0).Picture, game::kGreen);
@@ -183,11 +183,11 @@ TEST_F(ScreenScaleTest, FrameRingsAreWholeDeviceLinesOnEverySide) {
 // Down the middle of the canvas: its sunken edge of two rings of whole
 // device lines, then the drawing at the screen's resolution.
 TEST_F(ScreenScaleTest, TreeCanvasIsDrawnAtTheScreensResolution) {
-  const QImage& image = form.picCanvas()->Image();
+  const QImage& image = Canvas(form)->Image();
   EXPECT_EQ(image.size(), QSize(qRound(148 * Ratio()), qRound(148 * Ratio())));
   EXPECT_EQ(image.devicePixelRatio(), Ratio());
 
-  const QImage shown = form.picCanvas()->grab().toImage();
+  const QImage shown = Canvas(form)->grab().toImage();
   const int mx = qRound(76 * Ratio());
   const std::vector<ColourRun> outer = RunsOf(shown, QColor(128, 128, 128), {mx, 0}, {0, 1});
   const std::vector<ColourRun> inner = RunsOf(shown, QColor(64, 64, 64), {mx, 0}, {0, 1});
