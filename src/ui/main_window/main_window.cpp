@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -18,11 +19,10 @@
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/board_accessibility.h"
+#include "ui/main_window/board_input.h"
 #include "ui/main_window/device_layout.h"
-#include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
-#include "ui/main_window/field_mark.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/panel_texts.h"
 #include "ui/main_window/tree_canvas.h"
@@ -69,6 +69,10 @@ QTextEdit* MakePanel(QWidget* parent, const char* name, const QRect& rect, const
   return panel;
 }
 
+// The key that switches the symbols on the colour tiles. No window of the
+// game uses a function key; every free letter is kept for access keys.
+constexpr Qt::Key kTileSymbolsKey = Qt::Key_F2;
+
 }  // namespace
 
 Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
@@ -81,8 +85,7 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   // Before anything gets a name, which makes Qt ask for its interface.
   BoardAccessibility::Install();
   boardAccessibility_ = new BoardAccessibility(
-      picP_, [this] { return cursorFrame_ != nullptr && cursorFrame_->hasFocus() ? cursor_ : -1; },
-      this);
+      picP_, [this] { return input_ != nullptr ? input_->FocusedField() : -1; }, this);
   setObjectName("Form1");
   setWindowTitle(QString());
   // The window has no caption; a screen reader names it all the same.
@@ -100,8 +103,11 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   tmrTimer_->setInterval(400);
   connect(tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
 
-  dragOutline_ = new DragOutline(this);
-  CreateKeys();
+  input_ = new BoardInput(*this, picP_, game_, *txtSpielregeln_);
+  connect(input_, &BoardInput::CursorFocused, this,
+          [this](int field) { boardAccessibility_->ReportFocus(field); });
+  auto* symbols = new QShortcut(QKeySequence(kTileSymbolsKey), this);
+  connect(symbols, &QShortcut::activated, this, &Form1::SwitchTileSymbols);
   auto* mover = new WindowMover(*this, [this](QPoint point) { return IsMoveHandle(point); });
   mover->AddHandle(*lblBreliko_);
   quit_ = [] { QCoreApplication::exit(0); };
@@ -119,9 +125,6 @@ void Form1::CreateBoard() {
     field->setObjectName(QStringLiteral("picP(%1)").arg(i));
     field->setGeometry(FieldRect(i));
     field->setAccessibleName(FieldName(i, game::kNoPicture));
-    connect(field, &FieldBox::Pressed, this, &Form1::MousePressed);
-    connect(field, &FieldBox::Dragged, this, &Form1::MoveDrag);
-    connect(field, &FieldBox::Released, this, &Form1::EndDrag);
   }
   // The prototypes the board copies its pictures from; never shown.
   for (int i = 0; i < game::kPrototypeCount; ++i) {
@@ -215,7 +218,7 @@ void Form1::FitToScreen() {
   const QRect canvas = CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio);
   picCanvas_->Place(PlaceOnDevicePixels(canvas, ratio));
   picCanvas_->MatchDeviceRatio(ratio);
-  dragOutline_->Fit(ratio);
+  input_->Fit(ratio);
   update();
 }
 

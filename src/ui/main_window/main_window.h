@@ -25,9 +25,8 @@ class SoundOutput;
 namespace breliko::ui {
 
 class BoardAccessibility;
-class DragOutline;
+class BoardInput;
 class FieldBox;
-class FieldMark;
 class HighscoreWindows;
 class TreeCanvas;
 
@@ -46,15 +45,8 @@ class Form1 : public QWidget, public game::GameHost {
   void Form_Load();
 
   // --- Command buttons ------------------------------------------------------
-  // A tile held with the keys is put back first: it belonged to the old game.
-  void cmdSpielStarten_Click() {
-    PutBack();
-    game_.cmdSpielStarten_Click();
-  }
-  void cmdSpielAbbrechen_Click() {
-    PutBack();
-    game_.cmdSpielAbbrechen_Click();
-  }
+  void cmdSpielStarten_Click();
+  void cmdSpielAbbrechen_Click();
   void cmdTonEinschaltenAusschalten_Click();
   void cmdFelderGrundfarbe_Click();
   void cmdSpielregeln_Click();
@@ -93,9 +85,6 @@ class Form1 : public QWidget, public game::GameHost {
   QTextEdit* txtInformation() const { return txtInformation_; }
   QTimer* tmrTimer() const { return tmrTimer_; }
   HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
-  FieldMark* cursorFrame() const { return cursorFrame_; }
-  FieldMark* pickedMark() const { return pickedMark_; }
-  int CursorField() const { return cursor_; }
   // What is drawn on the window itself: its background and the frame.
   QImage Drawing() const;
   QColor BackColor() const { return backColor_; }
@@ -125,9 +114,6 @@ class Form1 : public QWidget, public game::GameHost {
   // Closed by the desktop (the window has no close box of its own), the
   // program ends as by its quit button instead of running on unseen.
   void closeEvent(QCloseEvent* event) override;
-  // Space, Enter and Escape on the board's cursor; the cursor goes when the
-  // board loses the focus.
-  bool eventFilter(QObject* watched, QEvent* event) override;
   // Escape closes an open rules or information panel.
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -147,21 +133,6 @@ class Form1 : public QWidget, public game::GameHost {
   void FitToScreen();
   // Paints the window's own drawing over `area`: background, then frame.
   void PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const;
-
-  // Dragging a field: pressed on one field, released over another.
-  void BeginDrag(int source, QPoint globalPosition);
-  void MoveDrag(QPoint globalPosition);
-  void EndDrag(QPoint globalPosition);
-  int FieldAt(QPoint globalPosition) const;
-  void MousePressed(int source, QPoint globalPosition);
-
-  // Playing with the keys, the mouse's way (main_window_keys.cpp).
-  void CreateKeys();
-  void MoveCursor(int columnStep, int rowStep);
-  void PressCursorField();
-  void PutBack();
-  void LeaveKeys();
-  QPoint CursorPoint() const;
 
   const QImage& PictureOf(game::PictureId picture) const;
   void SwitchTileSymbols();
@@ -188,18 +159,12 @@ class Form1 : public QWidget, public game::GameHost {
   QTextEdit* txtSpielregeln_ = nullptr;
   QTextEdit* txtInformation_ = nullptr;
   QTimer* tmrTimer_ = nullptr;
-  DragOutline* dragOutline_ = nullptr;
   std::unique_ptr<HighscoreWindows> highscore_;
 
-  int dragSource_ = -1;
-  QPoint dragGrip_;  // where in the field the pointer took hold of it
   std::function<void()> quit_;
 
   BoardAccessibility* boardAccessibility_ = nullptr;
-  FieldMark* cursorFrame_ = nullptr;
-  FieldMark* pickedMark_ = nullptr;
-  int cursor_ = game::FieldIndex(4, 4);  // the middle field, where the cursor starts
-  bool keyDrag_ = false;                 // the tile being dragged was picked up with the keys
+  BoardInput* input_ = nullptr;  // the mouse drag and the keyboard cursor
 
   bool tileSymbols_ = false;
   std::function<void(bool)> tileSymbolsSwitched_;

@@ -1,18 +1,31 @@
 // The small commands of the main window: sound, base colour, panels,
 // highscore and quit.
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/base_colour.h"
+#include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
 
 namespace breliko::ui {
 
 using namespace form1;
+
+// A tile held with the keys is put back first: it belonged to the old game.
+void Form1::cmdSpielStarten_Click() {
+  input_->PutBack();
+  game_.cmdSpielStarten_Click();
+}
+
+void Form1::cmdSpielAbbrechen_Click() {
+  input_->PutBack();
+  game_.cmdSpielAbbrechen_Click();
+}
 
 // The switch's caption names what the next click does, and the click reads
 // the state from it.
@@ -43,6 +56,17 @@ void Form1::cmdInformation_Click() {
   txtSpielregeln_->hide();
   txtInformation_->setVisible(!txtInformation_->isVisible());
   if (txtInformation_->isVisible()) txtInformation_->raise();
+}
+
+// Escape closes an open panel; with a tile in hand on the board it puts
+// the tile back instead, before it gets here.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape &&
+      (txtSpielregeln_->isVisible() || txtInformation_->isVisible())) {
+    HidePanels();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void Form1::cmdHighscoreAnzeigen_Click() { highscore_->cmdHighscoreAnzeigen_Click(); }

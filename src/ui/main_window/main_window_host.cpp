@@ -10,9 +10,9 @@
 #include "ui/common/centring.h"
 #include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
+#include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_images.h"
-#include "ui/main_window/field_mark.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/tile_symbols.h"
@@ -39,7 +39,7 @@ void Form1::FieldChanged(int index) {
   // A screen reader hears of the change through the new name.
   const QString name = FieldName(index, field.Picture);
   Rename(picP_[index], name);
-  if (index == cursor_) Rename(cursorFrame_, name);
+  input_->FieldRenamed(index, name);
 }
 
 void Form1::ScoreChanged(int punkte) {

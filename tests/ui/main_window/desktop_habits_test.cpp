@@ -66,14 +66,14 @@ TEST_F(DesktopHabitsTest, TheCursorShowsOnlyWhileTheBoardHasTheFocus) {
   ShowAndActivate();
   form.cmdSpielStarten_Click();
   Key(Qt::Key_Down);
-  const int field = form.CursorField();
-  ASSERT_TRUE(form.cursorFrame()->isVisible());
+  const int field = CursorField(form);
+  ASSERT_TRUE(CursorFrame(form)->isVisible());
   Key(Qt::Key_Tab);
-  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  EXPECT_FALSE(CursorFrame(form)->isVisible());
   Key(Qt::Key_Space);  // presses the focused button, nothing on the board
   Key(Qt::Key_Left);
-  EXPECT_TRUE(form.cursorFrame()->isVisible());
-  EXPECT_EQ(form.CursorField(), field) << "the arrow brings it back where it was";
+  EXPECT_TRUE(CursorFrame(form)->isVisible());
+  EXPECT_EQ(CursorField(form), field) << "the arrow brings it back where it was";
 }
 
 TEST_F(DesktopHabitsTest, EscapeClosesAnOpenPanel) {

@@ -9,10 +9,21 @@
 #include <vector>
 
 #include "sound/sound_output.h"
+#include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
 
 namespace breliko::ui::testing {
+
+// The marks and the cursor of keyboard play, found as a screen reader or a
+// test finds any control: by name.
+inline QWidget* CursorFrame(const Form1& form) {
+  return form.findChild<QWidget*>(QStringLiteral("cursorFrame"));
+}
+inline QWidget* PickedMark(const Form1& form) {
+  return form.findChild<QWidget*>(QStringLiteral("pickedMark"));
+}
+inline int CursorField(const Form1& form) { return form.findChild<BoardInput*>()->CursorField(); }
 
 class RecordingSound : public sound::SoundOutput {
  public:

@@ -76,11 +76,11 @@ void Press(Form1& form, Qt::Key key) {
 // Shows the cursor with the first arrow and walks it to a field.
 void WalkTo(Form1& form, int field) {
   Press(form, Qt::Key_Right);
-  while (form.CursorField() % 9 < field % 9) Press(form, Qt::Key_Right);
-  while (form.CursorField() % 9 > field % 9) Press(form, Qt::Key_Left);
-  while (form.CursorField() / 9 < field / 9) Press(form, Qt::Key_Down);
-  while (form.CursorField() / 9 > field / 9) Press(form, Qt::Key_Up);
-  ASSERT_EQ(form.CursorField(), field);
+  while (CursorField(form) % 9 < field % 9) Press(form, Qt::Key_Right);
+  while (CursorField(form) % 9 > field % 9) Press(form, Qt::Key_Left);
+  while (CursorField(form) / 9 < field / 9) Press(form, Qt::Key_Down);
+  while (CursorField(form) / 9 > field / 9) Press(form, Qt::Key_Up);
+  ASSERT_EQ(CursorField(form), field);
 }
 
 int FirstField(const game::Game& game, bool occupied) {
@@ -141,12 +141,12 @@ TEST(KeysAndMouse, AWholeTurnWithTheKeysIsTheTurnOfTheMouse) {
   Activate(keys.form);
   WalkTo(keys.form, from);
   Press(keys.form, Qt::Key_Space);
-  EXPECT_TRUE(keys.form.pickedMark()->isVisible()) << "the picked tile shows it";
+  EXPECT_TRUE(PickedMark(keys.form)->isVisible()) << "the picked tile shows it";
   EXPECT_EQ(keys.form.calls.size(), 0u) << "picking up changes nothing yet";
   WalkTo(keys.form, to);
   Press(keys.form, Qt::Key_Return);
 
-  EXPECT_FALSE(keys.form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(keys.form)->isVisible());
   EXPECT_EQ(keys.form.game().picP(to).Picture, moved);
   EXPECT_FALSE(keys.form.game().picP(from).HasPicture());
   EXPECT_TRUE(SameBoard(mouse.form.game(), keys.form.game()));
@@ -168,7 +168,7 @@ TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
   player.form.duringTree = [&] {
     WalkTo(form, kMiddle);
     Press(form, Qt::Key_Space);
-    pickedDuringTheDrop = form.pickedMark()->isVisible();
+    pickedDuringTheDrop = PickedMark(form)->isVisible();
   };
   WalkTo(form, 2);
   Press(form, Qt::Key_Space);
@@ -177,35 +177,35 @@ TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
   EXPECT_EQ(form.game().Punkte(), 4);
   EXPECT_FALSE(pickedDuringTheDrop);
   Press(form, Qt::Key_Space);
-  EXPECT_TRUE(form.pickedMark()->isVisible()) << "after the drop the tile can be picked up";
+  EXPECT_TRUE(PickedMark(form)->isVisible()) << "after the drop the tile can be picked up";
 }
 
 TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   ShowAndActivate();
-  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  EXPECT_FALSE(CursorFrame(form)->isVisible());
   Key(Qt::Key_Up);
-  EXPECT_EQ(form.CursorField(), kMiddle);
-  EXPECT_TRUE(form.cursorFrame()->isVisible());
-  EXPECT_TRUE(form.cursorFrame()->hasFocus());
-  EXPECT_TRUE(form.cursorFrame()->geometry().contains(form.picP(kMiddle)->geometry()));
+  EXPECT_EQ(CursorField(form), kMiddle);
+  EXPECT_TRUE(CursorFrame(form)->isVisible());
+  EXPECT_TRUE(CursorFrame(form)->hasFocus());
+  EXPECT_TRUE(CursorFrame(form)->geometry().contains(form.picP(kMiddle)->geometry()));
   Key(Qt::Key_Up);
-  EXPECT_EQ(form.CursorField(), kMiddle - 9);
+  EXPECT_EQ(CursorField(form), kMiddle - 9);
   for (int i = 0; i < 12; ++i) Key(Qt::Key_Left);
-  EXPECT_EQ(form.CursorField(), 27) << "the cursor stops at the edge";
+  EXPECT_EQ(CursorField(form), 27) << "the cursor stops at the edge";
 }
 
 TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
-  ASSERT_TRUE(form.pickedMark()->isVisible());
+  ASSERT_TRUE(PickedMark(form)->isVisible());
   Key(Qt::Key_Right);
   Key(Qt::Key_Escape);
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   // Space on the empty field now picks nothing up, and so drops nothing.
   Key(Qt::Key_Space);
   Key(Qt::Key_Left);
   Key(Qt::Key_Space);
-  EXPECT_TRUE(form.pickedMark()->isVisible()) << "the tile can be picked up again";
+  EXPECT_TRUE(PickedMark(form)->isVisible()) << "the tile can be picked up again";
   Key(Qt::Key_Escape);
   EXPECT_EQ(OccupiedFields(), 1);
   EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
@@ -230,24 +230,24 @@ TEST_F(KeysTest, TabLeavesTheBoardAndSpacePressesTheFocusedButton) {
   ASSERT_TRUE(form.button(kTonEinschaltenAusschalten)->hasFocus());
   Key(Qt::Key_Space);
   EXPECT_EQ(form.button(kTonEinschaltenAusschalten)->text(), "konekti &sonon");
-  EXPECT_FALSE(form.pickedMark()->isVisible()) << "the board took no key";
+  EXPECT_FALSE(PickedMark(form)->isVisible()) << "the board took no key";
   EXPECT_EQ(OccupiedFields(), 3);
   // An arrow brings the focus back to the board.
   Key(Qt::Key_Down);
-  EXPECT_TRUE(form.cursorFrame()->hasFocus());
+  EXPECT_TRUE(CursorFrame(form)->hasFocus());
 }
 
 TEST_F(KeysTest, AFieldUnderAPanelCannotBePickedUpNorDroppedOn) {
   RedTileUnderTheCursor();
   form.cmdSpielregeln_Click();
   Key(Qt::Key_Space);
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   form.cmdSpielregeln_Click();
   Key(Qt::Key_Space);
   form.cmdSpielregeln_Click();
   Key(Qt::Key_Right);
   Key(Qt::Key_Space);  // released over the panel: no drop, as with the mouse
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   EXPECT_EQ(OccupiedFields(), 1);
   EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
 }
@@ -256,7 +256,7 @@ TEST_F(KeysTest, StartingAGameDropsATileHeldFromTheOldOne) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
   form.cmdSpielAbbrechen_Click();
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   Walk(kMiddle + 1);
   Key(Qt::Key_Space);
   EXPECT_EQ(OccupiedFields(), 0) << "no drop on a board without a game";
@@ -278,7 +278,7 @@ TEST_F(KeysTest, KeysDoNothingOnAnEndedGame) {
   const auto played = sound.played;
   Walk(kMiddle);
   Key(Qt::Key_Space);
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   Key(Qt::Key_Right);
   Key(Qt::Key_Enter);
   Key(Qt::Key_Escape);
@@ -307,7 +307,7 @@ TEST_F(KeysTest, NoCursorIsDrawnBeforeTheFirstArrowNorAfterAMousePress) {
   EXPECT_EQ(withCursor.pixelColor(middle.center()), QColor(230, 255, 230));
 
   QTest::mouseClick(form.picP(kMiddle), Qt::LeftButton, {}, QPoint(31, 31));
-  EXPECT_FALSE(form.cursorFrame()->isVisible());
+  EXPECT_FALSE(CursorFrame(form)->isVisible());
   EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr)
       << "no button takes the keys meant for the board";
   EXPECT_EQ(form.grab().toImage(), before);
@@ -317,7 +317,7 @@ TEST_F(KeysTest, AMousePressPutsATileHeldWithTheKeysBack) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
   QTest::mouseClick(form.picP(0), Qt::LeftButton, {}, QPoint(31, 31));
-  EXPECT_FALSE(form.pickedMark()->isVisible());
+  EXPECT_FALSE(PickedMark(form)->isVisible());
   EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
   EXPECT_EQ(OccupiedFields(), 1);
 }
@@ -360,13 +360,13 @@ TEST_F(KeysTest, AFieldsAccessibleNameFollowsAMove) {
   EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: oranĝa"));
   EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: malplena"));
   Walk(kMiddle);
-  EXPECT_EQ(NameOf(form.cursorFrame()), NameOf(form.picP(kMiddle))) << "the cursor says its field";
+  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(form.picP(kMiddle))) << "the cursor says its field";
   Key(Qt::Key_Space);
   Key(Qt::Key_Right);
   Key(Qt::Key_Space);
   EXPECT_EQ(NameOf(form.picP(kMiddle)), QString::fromUtf8("vico 5, kolumno 5: malplena"));
   EXPECT_EQ(NameOf(form.picP(kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: oranĝa"));
-  EXPECT_EQ(NameOf(form.cursorFrame()), NameOf(form.picP(kMiddle + 1)));
+  EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(form.picP(kMiddle + 1)));
   EXPECT_EQ(NameOf(form.lblPunkte()), "poentoj: 0");
 }
 
