@@ -96,7 +96,7 @@ act() {
     echo "$name: the window did not answer within 5 s: $line" >&2
     exit 1
   fi
-  sleep 0.6  # the sound ends before anything else sounds
+  sleep 0.6  # the sound ends, and nothing else sounds in the half second after the event
 }
 
 focus_game() { timeout 5 xdotool windowfocus --sync "$kept_window" || exit 1; }

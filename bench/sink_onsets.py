@@ -14,8 +14,8 @@ not silent, and its pitch names the file.
       EVENTS has a line "NAME MS" per action, MS on the monotonic clock in
       milliseconds. Prints a line per action: "NAME ONSET_MS SOUNDS", the
       first sample of the first sound after the action, in ms after it
-      ("none" if nothing sounded within a second), and the sounds heard
-      in that second, or until the next action ("2", "2,5", "-").
+      ("none" if nothing sounded within half a second), and the sounds heard
+      in that half second, or until the next action ("2", "2,5", "-").
 
 The sink plays its samples at the pace of the monotonic clock, so sample n
 reached the server at BASE + (n + 1) / RATE. The reads tell BASE: none of
@@ -34,7 +34,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../
 import sound_tones  # noqa: E402  (found through the line above)
 
 SILENCE = 64       # a sample this loud or louder is part of a sound
-LISTEN = 1.0       # seconds after an action whose sounds belong to it
+LISTEN = 0.5       # seconds after an action whose sounds belong to it
 
 
 def record(raw, times, command):
