@@ -70,11 +70,13 @@ start_xvfb() {
 }
 
 # A fresh working directory with the sounds and no highscore file, so that
-# every run of the game starts alike.
+# every run of the game starts alike. A script may set sounds_dir to play
+# other wave files.
+sounds_dir="$repo/sounds"
 fresh_run_dir() {
   local dir
   dir=$(mktemp -d "$workdir/run.XXXXXX")
-  ln -s "$repo/sounds" "$dir/sounds"
+  ln -s "$sounds_dir" "$dir/sounds"
   echo "$dir"
 }
 

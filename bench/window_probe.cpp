@@ -11,11 +11,29 @@
 //   window_probe pixels WINDOW X,Y...
 //     Prints the colour of each window pixel, RRGGBB, one a line.
 //
+//   window_probe input [--timeout-ms N] WATCH... -- STEP...
+//     Sends input through the XTest extension, as a user's keyboard and
+//     mouse would, and then reads the screen until it shows the answer.
+//     A STEP is move:X,Y (the pointer to a screen point), press:B and
+//     release:B (mouse button B), keydown:KEYSYM and keyup:KEYSYM (a key by
+//     its X name: Alt_L, l, Escape) or wait:MS. Exactly one step is written
+//     with a leading @: the event the answer is timed from. Every WATCH, in
+//     screen coordinates, is read just before that event: X,Y,WxH is a
+//     rectangle that answers when any pixel of it changes, X,Y=RRGGBB a
+//     pixel that answers when it shows that colour. Once the timed event
+//     is sent, the steps after it are sent too and the watches are read
+//     every 0.2 ms until one answers. Prints "event_ms=E frame_ms=F
+//     delay_ms=D": E and F on the monotonic clock (CLOCK_MONOTONIC, which
+//     Python's time.monotonic() reads too), the moment the event was sent
+//     and the first read that saw the answer. Exit status 0 when it came in
+//     time, 1 on a timeout, 2 on misuse.
+//
 // The window is found through MapNotify on the root window rather than by
 // polling for it, and its pixels are read straight from the server, so the
 // times are as close as a client can get to what the screen shows.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -23,10 +41,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -116,6 +136,115 @@ double CpuMs(pid_t pid) {
   return static_cast<double>(total) / 1e6;
 }
 
+// The monotonic clock in ms, comparable between processes.
+double MonotonicMs() {
+  return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
+
+// One input event of "window_probe input".
+struct Step {
+  enum class Kind { kMove, kPress, kRelease, kKeyDown, kKeyUp, kWait } kind = Kind::kWait;
+  int x = 0;
+  int y = 0;
+  unsigned int code = 0;  // button, key code or ms to wait
+  bool timed = false;
+};
+
+std::optional<Step> ParseStep(Display* display, const char* text) {
+  Step step;
+  if (*text == '@') {
+    step.timed = true;
+    ++text;
+  }
+  const char* colon = std::strchr(text, ':');
+  if (colon == nullptr) return std::nullopt;
+  const std::string kind(text, colon);
+  const char* value = colon + 1;
+  char tail = 0;
+  if (kind == "move") {
+    step.kind = Step::Kind::kMove;
+    if (std::sscanf(value, "%d,%d%c", &step.x, &step.y, &tail) != 2) return std::nullopt;
+  } else if (kind == "press" || kind == "release" || kind == "wait") {
+    step.kind = kind == "press"     ? Step::Kind::kPress
+                : kind == "release" ? Step::Kind::kRelease
+                                    : Step::Kind::kWait;
+    if (std::sscanf(value, "%u%c", &step.code, &tail) != 1) return std::nullopt;
+  } else if (kind == "keydown" || kind == "keyup") {
+    step.kind = kind == "keydown" ? Step::Kind::kKeyDown : Step::Kind::kKeyUp;
+    const KeySym symbol = XStringToKeysym(value);
+    step.code = symbol == NoSymbol ? 0 : XKeysymToKeycode(display, symbol);
+    if (step.code == 0) return std::nullopt;
+  } else {
+    return std::nullopt;
+  }
+  return step;
+}
+
+void Send(Display* display, const Step& step) {
+  switch (step.kind) {
+    case Step::Kind::kMove:
+      XTestFakeMotionEvent(display, DefaultScreen(display), step.x, step.y, CurrentTime);
+      break;
+    case Step::Kind::kPress:
+    case Step::Kind::kRelease:
+      XTestFakeButtonEvent(display, step.code, step.kind == Step::Kind::kPress, CurrentTime);
+      break;
+    case Step::Kind::kKeyDown:
+    case Step::Kind::kKeyUp:
+      XTestFakeKeyEvent(display, step.code, step.kind == Step::Kind::kKeyDown, CurrentTime);
+      break;
+    case Step::Kind::kWait:
+      XSync(display, False);
+      std::this_thread::sleep_for(std::chrono::milliseconds(step.code));
+      return;
+  }
+  XFlush(display);
+}
+
+// A part of the screen that shows the answer to the input: a rectangle
+// that changes, or a pixel that takes a colour.
+struct Watch {
+  int x = 0;
+  int y = 0;
+  unsigned int width = 1;
+  unsigned int height = 1;
+  std::optional<long> colour;
+  std::vector<char> before;
+};
+
+std::optional<Watch> ParseWatch(const char* text) {
+  Watch watch;
+  char tail = 0;
+  if (std::sscanf(text, "%d,%d,%ux%u%c", &watch.x, &watch.y, &watch.width, &watch.height, &tail) ==
+      4) {
+    return watch;
+  }
+  Point point;
+  if (!ParsePoint(text, point, true)) return std::nullopt;
+  watch.x = point.x;
+  watch.y = point.y;
+  watch.colour = static_cast<long>(point.rgb);
+  return watch;
+}
+
+// The raw pixels of a rectangle of the screen; empty if unreadable.
+std::vector<char> ScreenPixels(Display* display, const Watch& watch) {
+  XImage* image = XGetImage(display, DefaultRootWindow(display), watch.x, watch.y, watch.width,
+                            watch.height, AllPlanes, ZPixmap);
+  if (image == nullptr) return {};
+  std::vector<char> pixels(image->data, image->data + image->bytes_per_line * image->height);
+  XDestroyImage(image);
+  return pixels;
+}
+
+bool Answers(Display* display, const Watch& watch) {
+  if (watch.colour) {
+    return PixelAt(display, DefaultRootWindow(display), watch.x, watch.y) == *watch.colour;
+  }
+  const std::vector<char> now = ScreenPixels(display, watch);
+  return !now.empty() && now != watch.before;
+}
+
 pid_t StartProgram(char** argv) {
   const pid_t pid = fork();
   if (pid == 0) {
@@ -144,7 +273,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: window_probe start [--keep] [--timeout-ms N] WxH X,Y=RRGGBB... -- PROGRAM "
                "[ARGS]\n"
-               "       window_probe pixels WINDOW X,Y...\n");
+               "       window_probe pixels WINDOW X,Y...\n"
+               "       window_probe input [--timeout-ms N] WATCH... -- STEP...\n");
   return 2;
 }
 
@@ -212,6 +342,68 @@ int Pixels(Display* display, int argc, char** argv) {
   return 0;
 }
 
+int Input(Display* display, int argc, char** argv) {
+  int timeoutMs = 5000;
+  int i = 0;
+  if (i + 1 < argc && std::strcmp(argv[i], "--timeout-ms") == 0) {
+    timeoutMs = std::atoi(argv[i + 1]);
+    i += 2;
+  }
+  std::vector<Watch> watches;
+  for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+    std::optional<Watch> watch = ParseWatch(argv[i]);
+    if (!watch) return Usage();
+    watches.push_back(*watch);
+  }
+  std::vector<Step> steps;
+  for (++i; i < argc; ++i) {
+    std::optional<Step> step = ParseStep(display, argv[i]);
+    if (!step) return Usage();
+    steps.push_back(*step);
+  }
+  const auto isTimed = [](const Step& step) { return step.timed; };
+  const auto timed = std::find_if(steps.begin(), steps.end(), isTimed);
+  if (watches.empty() || std::count_if(steps.begin(), steps.end(), isTimed) != 1) {
+    return Usage();
+  }
+  int eventBase = 0;
+  int errorBase = 0;
+  int major = 0;
+  int minor = 0;
+  if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+    std::fprintf(stderr, "window_probe: the X server lacks the XTest extension\n");
+    return 2;
+  }
+
+  for (auto step = steps.begin(); step != timed; ++step) Send(display, *step);
+  // Everything sent so far has been handled and painted before the watches
+  // take their first look.
+  XSync(display, False);
+  for (Watch& watch : watches) {
+    if (!watch.colour) watch.before = ScreenPixels(display, watch);
+  }
+  const double eventMs = MonotonicMs();
+  for (auto step = timed; step != steps.end(); ++step) Send(display, *step);
+  const double deadline = eventMs + timeoutMs;
+  double frameMs = -1;
+  while (frameMs < 0 && MonotonicMs() < deadline) {
+    for (const Watch& watch : watches) {
+      if (Answers(display, watch)) {
+        frameMs = MonotonicMs();
+        break;
+      }
+    }
+    // A short pause between reads leaves the two cores to the program.
+    if (frameMs < 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  if (frameMs < 0) {
+    std::printf("event_ms=%.3f frame_ms=none delay_ms=none\n", eventMs);
+    return 1;
+  }
+  std::printf("event_ms=%.3f frame_ms=%.3f delay_ms=%.3f\n", eventMs, frameMs, frameMs - eventMs);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -228,6 +420,8 @@ int main(int argc, char** argv) {
     status = Start(display, argc - 2, argv + 2);
   } else if (mode == "pixels") {
     status = Pixels(display, argc - 2, argv + 2);
+  } else if (mode == "input") {
+    status = Input(display, argc - 2, argv + 2);
   } else {
     Usage();
   }

@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils openbox
+  xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils openbox libxtst-dev
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream
   pulseaudio pulseaudio-utils python3
