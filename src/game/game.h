@@ -14,7 +14,9 @@ namespace breliko::game {
 // The game of the main window `Form1`: the board, the score and every rule,
 // from start-up through the drop of a field to the end of the game. It keeps
 // the handler and method names of the window it belongs to; the window
-// itself only shows this state and forwards its events here.
+// itself only shows this state and forwards its events here. The German
+// names (`Spalten`, `Treffer`, `Neufelder`, ...) are explained in
+// src/game/README.md.
 class Game {
  public:
   Game(GameHost& host, RandomSource& random);
