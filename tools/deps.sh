@@ -12,7 +12,7 @@ PACKAGES=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils openbox libxtst-dev
   dbus at-spi2-core python3-pyatspi
-  desktop-file-utils appstream
+  desktop-file-utils appstream help2man
   pulseaudio pulseaudio-utils python3
   clang libclang-rt-14-dev clang-format clang-tidy
   locales
