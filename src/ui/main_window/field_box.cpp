@@ -8,7 +8,6 @@
 #include "ui/common/device_pixels.h"
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/main_window_layout.h"
-#include "ui/main_window/tile_symbols.h"
 
 namespace breliko::ui {
 
@@ -17,11 +16,14 @@ FieldBox::FieldBox(int index, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void FieldBox::SetPicture(const QImage* picture) {
-  if (picture == picture_) return;
+void FieldBox::SetPicture(std::optional<TilePicture> picture) {
+  const QImage* image = picture ? &TileImage(*picture) : nullptr;
+  if (image == Picture()) return;
   picture_ = picture;
   update();
 }
+
+const QImage* FieldBox::Picture() const { return picture_ ? &TileImage(*picture_) : nullptr; }
 
 void FieldBox::SetBackColor(const QColor& colour) {
   if (colour == backColor_) return;
@@ -44,23 +46,6 @@ bool FieldBox::Covers(QPointF point) const {
          point.y() < area.bottom();
 }
 
-namespace {
-
-// The picture drawn for the device pixels that the field covers: one of the
-// field images (with or without its symbol) made at that size, or the
-// picture itself if it is none.
-const QImage& PictureOnDevice(const QImage& picture, int devicePixels, qreal ratio) {
-  if (const int index = FieldImageIndex(picture); index >= 0) {
-    return FieldImageOnDevice(index, devicePixels, DeviceLineWidth(ratio));
-  }
-  if (const int colour = SymbolFieldImageIndex(picture); colour >= 0) {
-    return SymbolFieldImageOnDevice(colour, devicePixels, DeviceLineWidth(ratio));
-  }
-  return picture;
-}
-
-}  // namespace
-
 void FieldBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRectF area = Area();
@@ -68,7 +53,7 @@ void FieldBox::paintEvent(QPaintEvent*) {
   if (picture_) {
     const qreal ratio = devicePixelRatio();
     const int devicePixels = qRound(area.width() * ratio);
-    painter.drawImage(area, PictureOnDevice(*picture_, devicePixels, ratio));
+    painter.drawImage(area, TileImage(*picture_, devicePixels, DeviceLineWidth(ratio)));
   }
 }
 

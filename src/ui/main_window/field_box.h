@@ -5,7 +5,9 @@
 #include <QRectF>
 #include <QWidget>
 
-class QImage;
+#include <optional>
+
+#include "ui/main_window/field_images.h"
 
 namespace breliko::ui {
 
@@ -21,9 +23,11 @@ class FieldBox : public QWidget {
   FieldBox(int index, QWidget* parent);
 
   int Index() const { return index_; }
-  // The field's image; nullptr for none. The image is shared, never copied.
-  void SetPicture(const QImage* picture);
-  const QImage* Picture() const { return picture_; }
+  // The field's picture, none for an empty field. Its image comes from the
+  // one cache of field pictures, shared, never copied: fields that show the
+  // same picture show the same image.
+  void SetPicture(std::optional<TilePicture> picture);
+  const QImage* Picture() const;
   void SetBackColor(const QColor& colour);
   QColor BackColor() const { return backColor_; }
 
@@ -48,7 +52,7 @@ class FieldBox : public QWidget {
 
  private:
   int index_;
-  const QImage* picture_ = nullptr;
+  std::optional<TilePicture> picture_;
   QColor backColor_;
   QRectF area_;  // empty: the whole widget
 };

@@ -1,12 +1,16 @@
 // Main window: the images of the tiles, the joker, the blocker and the flames.
 #include "ui/main_window/field_images.h"
 
+#include "ui/main_window/tile_symbols.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <stdexcept>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -253,38 +257,26 @@ QImage Draw(int index, Raster raster) {
   return Blocker(raster);
 }
 
-std::array<QImage, kFieldImageCount> DrawAll() {
-  std::array<QImage, kFieldImageCount> images;
-  for (int index = 0; index < kFieldImageCount; ++index) {
-    images[index] = Draw(index, {kFieldImageSize, 1});
-  }
-  return images;
-}
-
 }  // namespace
 
-const QImage& FieldImage(int index) {
-  static const std::array<QImage, kFieldImageCount> images = DrawAll();
-  return images.at(index);
-}
-
-const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels) {
-  const QImage& ownSize = FieldImage(index);
-  if (devicePixels == kFieldImageSize && ringPixels == 1) return ownSize;
-  static std::map<std::tuple<int, int, int>, QImage> drawn;
-  const auto key = std::make_tuple(index, devicePixels, ringPixels);
-  auto found = drawn.find(key);
-  if (found == drawn.end()) {
-    found = drawn.emplace(key, Draw(index, {devicePixels, ringPixels})).first;
+const QImage& TileImage(TilePicture picture, int devicePixels, int ringPixels) {
+  if (picture.index < 0 || picture.index >= kFieldImageCount) {
+    throw std::out_of_range("no field image " + std::to_string(picture.index));
+  }
+  // Only the colour tiles carry a symbol: the joker, the flames and the
+  // blocker are the same picture either way.
+  const bool symbol = picture.symbols && picture.index < kSymbolColourCount;
+  // A map keeps every image where it was made, so a field's picture keeps
+  // its identity for the whole run.
+  static std::map<std::tuple<int, bool, int, int>, QImage> made;
+  const auto key = std::make_tuple(picture.index, symbol, devicePixels, ringPixels);
+  auto found = made.find(key);
+  if (found == made.end()) {
+    QImage image = Draw(picture.index, {devicePixels, ringPixels});
+    if (symbol) DrawTileSymbol(image, picture.index);
+    found = made.emplace(key, std::move(image)).first;
   }
   return found->second;
-}
-
-int FieldImageIndex(const QImage& picture) {
-  for (int index = 0; index < kFieldImageCount; ++index) {
-    if (&picture == &FieldImage(index)) return index;
-  }
-  return -1;
 }
 
 }  // namespace breliko::ui

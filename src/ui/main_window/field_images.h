@@ -10,19 +10,28 @@ namespace breliko::ui {
 inline constexpr int kFieldImageCount = 10;
 inline constexpr int kFieldImageSize = 62;  // the size of a board field
 
-// The image of picF(index), drawn on first use and kept for the whole run.
-// Every call with the same index returns the same object, so fields that
-// copy it share one picture and can be compared by identity (cacheKey()).
-// Throws std::out_of_range for an index outside 0..9.
-const QImage& FieldImage(int index);
+// A field's picture: which of picF's images, and whether with its symbol
+// (see tile_symbols.h).
+struct TilePicture {
+  int index = 0;         // 0..9, as picF
+  bool symbols = false;  // the colour tiles carry their symbols
+};
 
-// The same picture drawn for a screen of finer pixels: `devicePixels`
-// square, its bevel rings `ringPixels` wide each, its device pixel ratio
-// devicePixels / 62. Made on first use and kept; for 62 and 1 it is
-// FieldImage(index) itself. Throws std::out_of_range as FieldImage does.
-const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels);
+// The one cache of the field pictures, drawn on first use and kept for the
+// whole run: `devicePixels` square, the bevel rings `ringPixels` wide each,
+// the device pixel ratio devicePixels / 62. Every call for one picture and
+// size returns the same object, so fields that show it share one picture
+// and can be compared by identity; the joker, the flames and the blocker
+// are the same image with symbols or without. Throws std::out_of_range for
+// an index outside 0..9.
+const QImage& TileImage(TilePicture picture, int devicePixels = kFieldImageSize,
+                        int ringPixels = 1);
 
-// Which picF image a picture is (by identity), or -1 for none of them.
-int FieldImageIndex(const QImage& picture);
+// The plain images of picF(index), at the design size and for a screen of
+// finer pixels.
+inline const QImage& FieldImage(int index) { return TileImage({index, false}); }
+inline const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels) {
+  return TileImage({index, false}, devicePixels, ringPixels);
+}
 
 }  // namespace breliko::ui

@@ -131,7 +131,7 @@ void Form1::CreateBoard() {
     auto* prototype = new FieldBox(i, this);
     prototype->setObjectName(QStringLiteral("picF(%1)").arg(i));
     prototype->setGeometry(PrototypeRect(i));
-    prototype->SetPicture(&FieldImage(i));
+    prototype->SetPicture(TilePicture{i});
     prototype->hide();
     picF_[i] = prototype;
   }

@@ -11,6 +11,7 @@
 
 #include "game/game.h"
 #include "highscore/highscore_file.h"
+#include "ui/main_window/field_images.h"
 #include "ui/main_window/main_window_layout.h"
 
 class QLabel;
@@ -123,7 +124,7 @@ class Form1 : public QWidget, public game::GameHost {
   // Paints the window's own drawing over `area`: background, then frame.
   void PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const;
 
-  const QImage& PictureOf(game::PictureId picture) const;
+  TilePicture PictureOf(game::PictureId picture) const;
   void SwitchTileSymbols();
 
   sound::SoundOutput& sound_;

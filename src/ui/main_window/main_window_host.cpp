@@ -15,7 +15,6 @@
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/main_window.h"
-#include "ui/main_window/tile_symbols.h"
 #include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui {
@@ -34,7 +33,8 @@ void Rename(QWidget* widget, const QString& name) {
 
 void Form1::FieldChanged(int index) {
   const game::Field& field = game_.picP(index);
-  picP_[index]->SetPicture(field.HasPicture() ? &PictureOf(field.Picture) : nullptr);
+  picP_[index]->SetPicture(field.HasPicture() ? std::optional(PictureOf(field.Picture))
+                                              : std::nullopt);
   picP_[index]->setEnabled(field.Enabled);
   // A screen reader hears of the change through the new name.
   const QString name = FieldName(index, field.Picture);
@@ -47,13 +47,11 @@ void Form1::ScoreChanged(int punkte) {
   Rename(lblPunkte_, ScoreName(punkte));
 }
 
-const QImage& Form1::PictureOf(game::PictureId picture) const {
-  return tileSymbols_ ? SymbolFieldImage(picture) : FieldImage(picture);
-}
+TilePicture Form1::PictureOf(game::PictureId picture) const { return {picture, tileSymbols_}; }
 
 void Form1::SetTileSymbols(bool on) {
   tileSymbols_ = on;
-  for (int i = 0; i < game::kPrototypeCount; ++i) picF_[i]->SetPicture(&PictureOf(i));
+  for (int i = 0; i < game::kPrototypeCount; ++i) picF_[i]->SetPicture(PictureOf(i));
   for (int i = 0; i < game::kFieldCount; ++i) FieldChanged(i);
 }
 

@@ -7,9 +7,7 @@
 
 #include <array>
 #include <cmath>
-#include <map>
 #include <numbers>
-#include <tuple>
 
 #include "ui/main_window/field_images.h"
 
@@ -112,38 +110,6 @@ void DrawTileSymbol(QImage& tile, int colour) {
   painter.translate(size.width() / 2, size.height() / 2);
   painter.scale(size.width() / kDesignSize, size.height() / kDesignSize);
   painter.fillPath(Outline(kShapes.at(colour)), tone);
-}
-
-const QImage& SymbolFieldImage(int index) {
-  static const std::array<QImage, kSymbolColourCount> tiles = [] {
-    std::array<QImage, kSymbolColourCount> drawn;
-    for (int colour = 0; colour < kSymbolColourCount; ++colour) {
-      drawn[colour] = FieldImage(colour).copy();
-      DrawTileSymbol(drawn[colour], colour);
-    }
-    return drawn;
-  }();
-  if (index >= 0 && index < kSymbolColourCount) return tiles[index];
-  return FieldImage(index);
-}
-
-int SymbolFieldImageIndex(const QImage& picture) {
-  for (int index = 0; index < kSymbolColourCount; ++index) {
-    if (&picture == &SymbolFieldImage(index)) return index;
-  }
-  return -1;
-}
-
-const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels) {
-  static std::map<std::tuple<int, int, int>, QImage> drawn;
-  const auto key = std::make_tuple(index, devicePixels, ringPixels);
-  auto found = drawn.find(key);
-  if (found == drawn.end()) {
-    QImage tile = FieldImageOnDevice(index, devicePixels, ringPixels).copy();
-    DrawTileSymbol(tile, index);
-    found = drawn.emplace(key, std::move(tile)).first;
-  }
-  return found->second;
 }
 
 }  // namespace breliko::ui

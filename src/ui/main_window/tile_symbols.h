@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include "ui/main_window/field_images.h"
+
 namespace breliko::ui {
 
 // Red, orange, yellow, green, cyan, blue and magenta each get a shape of
@@ -17,15 +19,11 @@ inline constexpr int kSymbolColourCount = 7;
 void DrawTileSymbol(QImage& tile, int colour);
 
 // The picture of picF(index) while symbols are switched on: the seven
-// colour tiles with their symbols, drawn once and shared like FieldImage's;
-// the joker, the flames and the blocker are FieldImage's own pictures.
-const QImage& SymbolFieldImage(int index);
-
-// The colour index of a picture SymbolFieldImage handed out, or -1.
-int SymbolFieldImageIndex(const QImage& picture);
-
-// A tile with its symbol made for `devicePixels` device pixels square, for
-// screens of another scale; its bevel rings are `ringPixels` wide.
-const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels);
+// colour tiles with their symbols; the joker, the flames and the blocker
+// are FieldImage's own pictures. From the one cache of field_images.h.
+inline const QImage& SymbolFieldImage(int index) { return TileImage({index, true}); }
+inline const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels) {
+  return TileImage({index, true}, devicePixels, ringPixels);
+}
 
 }  // namespace breliko::ui

@@ -108,10 +108,10 @@ TEST_F(ScreenScaleTest, AllFieldsHaveOneDeviceSizeAndAllGapsOneWidth) {
 // Tiles on all 81 fields: each covers its field exactly, its corners those
 // of the tile image made for the screen, the window's green right beside.
 TEST_F(ScreenScaleTest, TilesCoverTheirFieldsExactly) {
-  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(&FieldImage(i % 10));
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(TilePicture{i % 10});
   const QImage before = Shown();
   const int middle = before.height() / 2;
-  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(nullptr);
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->SetPicture(std::nullopt);
   const std::vector<ColourRun> columns = RunsOf(Shown(), kBase, QPoint(0, middle), QPoint(1, 0));
   ASSERT_EQ(columns.size(), 9u);
   const int size = columns.front().length;
