@@ -3,7 +3,7 @@
 #
 #   bash tools/test.sh [STAGE...]
 #
-#   format    the code layout of every C++ file
+#   format    the code layout of every C++ file, shellcheck on every script
 #   tests     unit, widget, end-to-end (real window under Xvfb), soak and
 #             highscore kill tests, in the normal build
 #   tidy      the static checks of .clang-tidy on src/
@@ -11,6 +11,9 @@
 #             UndefinedBehaviorSanitizer
 #   tsan      the sound player's and the widgets' tests under ThreadSanitizer,
 #             the sound played through a private PulseAudio server
+#
+# What each stage builds and runs, and where, is held by the presets of
+# CMakePresets.json.
 #   fuzz      30 s of libFuzzer on each reader of the highscore file
 #
 # Without arguments every stage runs, in this order; the first failing stage
@@ -34,34 +37,42 @@ with_sound_server() (
   "$@"
 )
 
+# A test program that was not built leaves only a stand-in test named
+# <program>_NOT_BUILT, which a label filter would pass over without a word.
+every_test_built() {
+  local missing
+  missing=$(ctest --test-dir "$1" -N | grep -o '[A-Za-z0-9_]*_NOT_BUILT' || true)
+  if [[ -n "$missing" ]]; then
+    echo "test programs not built in $1: ${missing//_NOT_BUILT/}" >&2
+    exit 1
+  fi
+}
+
 bash tools/deps.sh
 for stage in "${stages[@]}"; do
   echo "=== stage: $stage ==="
   case $stage in
     format)
       bash tools/check_format.sh
+      bash tools/check_scripts.sh
       ;;
     tests)
       bash tools/build.sh default
-      with_sound_server ctest --test-dir build --output-on-failure --timeout 600
+      every_test_built build
+      with_sound_server ctest --preset default
       ;;
     tidy)
       bash tools/tidy.sh
       ;;
     sanitize)
       bash tools/build.sh sanitize
-      # The real window and the long soak are left to the normal build.
-      ASAN_OPTIONS=detect_stack_use_after_return=1:strict_string_checks=1 \
-        UBSAN_OPTIONS=print_stacktrace=1 \
-        with_sound_server ctest --test-dir build-asan --output-on-failure --timeout 900 --label-exclude 'e2e|soak'
+      every_test_built build-asan
+      with_sound_server ctest --preset sanitize
       ;;
     tsan)
       bash tools/build.sh tsan
-      # Any report fails its test. The suppressions cover only libraries
-      # that are not built with ThreadSanitizer.
-      TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 suppressions=$PWD/tests/tsan_suppressions.txt" \
-        with_sound_server ctest --test-dir build-tsan --output-on-failure --timeout 900 \
-        --label-regex 'sound|widgets'
+      every_test_built build-tsan
+      with_sound_server ctest --preset tsan
       ;;
     fuzz)
       bash tools/fuzz.sh 30

@@ -8,7 +8,8 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
-readonly probe="$(dirname "${BASH_SOURCE[0]}")/accessibility_probe.py"
+probe="$(dirname "${BASH_SOURCE[0]}")/accessibility_probe.py"
+readonly probe
 readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
 # Debian's own Python, which has the pyatspi module.
 readonly python=/usr/bin/python3
