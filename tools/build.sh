@@ -18,8 +18,8 @@ case $preset in
   sanitize) folder=build-asan ;;
   tsan)
     folder=build-tsan
-    targets=(--target breliko_sound_tests breliko_sound_stress_test breliko_main_window_test
-      breliko_tree_canvas_test breliko_highscore_windows_test)
+    targets=(--target breliko_sound_tests breliko_sound_stress_test breliko_sound_quit_test
+      breliko_main_window_test breliko_tree_canvas_test breliko_highscore_windows_test)
     ;;
   *) echo "unknown preset: $preset (default, sanitize or tsan)" >&2; exit 2 ;;
 esac
