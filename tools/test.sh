@@ -5,7 +5,8 @@
 #
 #   format    the code layout of every C++ file, shellcheck on every script
 #   tests     unit, widget, end-to-end (real window under Xvfb), soak and
-#             highscore kill tests, in the normal build
+#             highscore kill tests, in the normal build, and the sound
+#             stress test 30 times in a row
 #   tidy      the static checks of .clang-tidy on src/
 #   sanitize  the unit and widget tests again under AddressSanitizer and
 #             UndefinedBehaviorSanitizer
@@ -48,6 +49,19 @@ every_test_built() {
   fi
 }
 
+# Runs a program N times in a row; every run must end with status 0.
+repeat_runs() {
+  local runs=$1 run output start=$SECONDS
+  shift
+  for run in $(seq "$runs"); do
+    if ! output=$("$@" 2>&1); then
+      printf '%s\nrun %d of %d failed: %s\n' "$output" "$run" "$runs" "$*" >&2
+      return 1
+    fi
+  done
+  echo "$runs runs in a row passed in $((SECONDS - start)) s: $*"
+}
+
 bash tools/deps.sh
 for stage in "${stages[@]}"; do
   echo "=== stage: $stage ==="
@@ -60,6 +74,9 @@ for stage in "${stages[@]}"; do
       bash tools/build.sh default
       every_test_built build
       with_sound_server ctest --preset default
+      # A fault at the end of the program shows once in many runs: the
+      # stress test of sounds while the program quits, 30 times in a row.
+      with_sound_server repeat_runs 30 build/tests/sound/breliko_sound_stress_test
       ;;
     tidy)
       bash tools/tidy.sh

@@ -91,5 +91,8 @@ int main(int argc, char** argv) {
     case CommandLine::Action::kPlay:
       break;
   }
-  return Play(commandLine.options, argc, argv);
+  // The sound output and the application are gone when Play returns; what
+  // Qt Multimedia keeps beyond them cannot be torn down safely (see
+  // EndProgram).
+  breliko::sound::EndProgram(Play(commandLine.options, argc, argv));
 }

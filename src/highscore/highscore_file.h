@@ -28,6 +28,8 @@ class HighscoreFile {
   const QString& Path() const { return path_; }
   // How long a change of the list waits for another copy of the game.
   std::chrono::milliseconds LockWait() const { return lockWait_; }
+  // Why the folder refuses the list's lock file, when a test plays that.
+  std::optional<QLockFile::LockError> LockFileRefused() const { return faults_.lockFileRefused; }
 
   // A record beyond the end of the file reads as an empty entry. Reading a
   // missing file creates it, empty.

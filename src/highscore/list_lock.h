@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
 #include <QLockFile>
 #include <QString>
@@ -20,13 +21,19 @@ inline constexpr std::chrono::milliseconds kListLockStale{4000};
 // that lacks the first one's entry. Released when it goes out of scope.
 class ListLock {
  public:
-  ListLock(const QString& listPath, std::chrono::milliseconds wait);
+  // `refused` stands for a lock file the folder does not take, for that
+  // reason; the tests play such folders with it.
+  ListLock(const QString& listPath, std::chrono::milliseconds wait,
+           std::optional<QLockFile::LockError> refused = std::nullopt);
   ListLock(const ListLock&) = delete;
   ListLock& operator=(const ListLock&) = delete;
 
-  // Whether the list may be changed now. A folder that takes no lock file
-  // takes no temporary file either, and the save goes in place there; no
-  // other copy can hold a lock in it, so that save may go ahead unlocked.
+  // Whether the list may be changed now: only another copy of the game that
+  // holds the lock past the wait stops a change. A lock file the folder
+  // does not take (permission, no space, a quota, a file system without the
+  // needed calls) stops no other copy either, and the game wrote P1.dat
+  // without any lock for years, so the change goes ahead unlocked, with a
+  // line on the console.
   bool MayChangeList() const;
   // Why the list may not be changed, for the player and the console.
   QString Problem() const;
@@ -34,6 +41,7 @@ class ListLock {
  private:
   QLockFile lock_;
   bool held_ = false;
+  QLockFile::LockError error_ = QLockFile::NoError;
 };
 
 }  // namespace breliko::highscore

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 
 namespace breliko::highscore {
@@ -18,8 +20,14 @@ struct WriteResult {
 // name but not yet in place, where a test can end the process the way a
 // crash or a power cut would; and `syncToDisk` stands in for fsync(2), so a
 // test sees what is synced when, or fails it as a failing disk would.
+//
+// `lockFileRefused` plays a folder that refuses the list's lock file for the
+// reason given, as Qt reports it: a refused permission, or UnknownError for
+// no space, a full quota or a file system that cannot take the file, none of
+// which a test can bring about without a mount of its own.
 struct WriteFaults {
   bool folderRefusesNewFiles = false;
+  std::optional<QLockFile::LockError> lockFileRefused;
   std::function<void()> beforeRename;
   std::function<int(int descriptor)> syncToDisk;
 };

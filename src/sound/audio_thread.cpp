@@ -2,7 +2,11 @@
 #include "sound/audio_thread.h"
 
 #include <QDeadlineTimer>
+#include <QThread>
 
+#include <cstdio>
+#include <cstdlib>
+#include <future>
 #include <iostream>
 #include <utility>
 
@@ -12,38 +16,78 @@ namespace breliko::sound {
 
 namespace {
 
-// How long closing the player waits for the audio thread to wind down.
+// How long closing the player waits for the audio thread to wind down. A
+// sound server that answers takes milliseconds; one that does not answer
+// at all would otherwise hold the quit for good.
 constexpr int kShutdownWaitMs = 2000;
 
 }  // namespace
 
+// The audio thread. Its worker lives on the thread's own stack, so it is
+// made before the thread's event loop starts and destroyed, its sinks with
+// it, after that loop has ended, all in this thread.
+class AudioThread final : public QThread {
+ public:
+  explicit AudioThread(std::shared_ptr<SoundComplaints> complaints)
+      : complaints_(std::move(complaints)) {
+    setObjectName("breliko sound");
+  }
+
+  // Starts the thread and returns once its worker is made: a clip handed
+  // over at once has somewhere to go.
+  void StartWorker() {
+    std::future<AudioWorker*> worker = workerMade_.get_future();
+    start();
+    worker_ = worker.get();
+  }
+
+  // Used from the game's thread only, between StartWorker and the end.
+  AudioWorker& Worker() const { return *worker_; }
+
+ protected:
+  void run() override {
+    AudioWorker worker(complaints_);
+    workerMade_.set_value(&worker);
+    exec();
+  }
+
+ private:
+  std::shared_ptr<SoundComplaints> complaints_;
+  std::promise<AudioWorker*> workerMade_;
+  AudioWorker* worker_ = nullptr;
+};
+
 QtClipPlayer::QtClipPlayer(std::shared_ptr<SoundComplaints> complaints)
-    : thread_(std::make_unique<QThread>()), worker_(new AudioWorker(std::move(complaints))) {
-  thread_->setObjectName("breliko sound");
-  // Everything the worker is made of, its connections included, is in
-  // place before the audio thread starts.
-  worker_->moveToThread(thread_.get());
-  QObject::connect(thread_.get(), &QThread::finished, worker_, &QObject::deleteLater);
-  thread_->start();
+    : thread_(std::make_unique<AudioThread>(std::move(complaints))) {
+  thread_->StartWorker();
 }
 
 QtClipPlayer::~QtClipPlayer() {
   thread_->quit();
   if (!thread_->wait(QDeadlineTimer(kShutdownWaitMs))) {
-    // The audio system is stuck in a call of its own. Destroying a running
-    // QThread would abort the program, so the thread is left to the end
-    // of the process.
-    static_cast<void>(thread_.release());
+    // The sound server holds the audio thread inside a call of its own.
+    // A running thread can neither be destroyed nor left behind while the
+    // application goes; the player asked to quit, and everything of the
+    // game is saved, so the program ends here.
+    std::fputs("breliko: the audio output does not answer; the game ends without it\n", stderr);
+    EndProgram(EXIT_SUCCESS);
   }
 }
 
 void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
-  worker_->Post(std::move(clip), std::move(ended));
+  thread_->Worker().Post(std::move(clip), std::move(ended));
 }
 
 std::unique_ptr<SoundOutput> MakeSystemSoundOutput() {
   auto complaints = std::make_shared<SoundComplaints>(std::cerr);
   return std::make_unique<WavePlayer>(std::make_unique<QtClipPlayer>(complaints), complaints);
+}
+
+void EndProgram(int status) {
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(status);
 }
 
 }  // namespace breliko::sound

@@ -7,6 +7,10 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "record_bytes.h"
 
 namespace breliko::highscore {
@@ -90,6 +94,47 @@ TEST_F(HighscoreChangesTest, WhileAnotherCopyHoldsTheLockNothingIsWritten) {
   otherCopy.unlock();
   ASSERT_TRUE(AddEntry(file, {550, QStringLiteral("Nova"), kDatum}).saved.ok);
   EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
+}
+
+// Each way the lock file can fail to be made, and what becomes of an entry
+// then: only another copy that holds the lock past the wait stops it; any
+// other failure saves unlocked, with one line on the console. The refusals
+// that root cannot bring about are played through the write faults.
+TEST(HighscoreListLock, OnlyALockHeldByAnotherCopyStopsAnEntry) {
+  struct Case {
+    const char* what;
+    std::optional<QLockFile::LockError> refused;
+    bool anotherCopyHolds;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"permission refused", QLockFile::PermissionError, false, true},
+      {"no space, a full quota or an unsupported file system", QLockFile::UnknownError, false,
+       true},
+      {"held by another copy", std::nullopt, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("P1.dat"));
+    WriteAll(path, FullList(kDatum));
+    QLockFile otherCopy(path + QStringLiteral(".lock"));
+    if (c.anotherCopyHolds) ASSERT_TRUE(otherCopy.tryLock());
+    WriteFaults faults;
+    faults.lockFileRefused = c.refused;
+    const HighscoreFile file(path, faults, std::chrono::milliseconds(50));
+
+    ::testing::internal::CaptureStderr();
+    const EntryOutcome outcome = AddEntry(file, {550, QStringLiteral("Nova"), kDatum});
+    const std::string console = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(outcome.saved.ok, c.saved) << outcome.saved.problem.toStdString();
+    EXPECT_EQ(ReadAll(path).mid(5 * 39, 39) == Record(550, "Nova", kDatum), c.saved);
+    EXPECT_EQ(outcome.saved.problem.isEmpty(), c.saved);
+    const auto lines = std::count(console.begin(), console.end(), '\n');
+    EXPECT_EQ(lines, c.saved ? 1 : 0) << console;
+    if (c.saved) EXPECT_NE(console.find(".lock cannot be made"), std::string::npos) << console;
+  }
 }
 
 // A copy killed the moment it made the lock file leaves it empty, and one

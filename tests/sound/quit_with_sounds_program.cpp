@@ -1,0 +1,53 @@
+// Quits and is torn down the way the game is, QUIT_AFTER_MS after a clip that
+// is cut and a clip that somebody waits for were handed to the audio thread:
+//   breliko_quit_with_sounds_program QUIT_AFTER_MS
+// A waiter never released hangs it; a broken teardown kills it by a signal.
+#include <QApplication>
+#include <QSemaphore>
+#include <QTimer>
+
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "sound/audio_thread.h"
+
+namespace {
+
+// Two seconds of silence, long past any quit the test asks for.
+breliko::sound::WaveClip LongClip() {
+  return {"long",
+          {breliko::sound::SampleEncoding::SignedInt, 1, 22050, 16},
+          std::vector<std::uint8_t>(std::size_t{2} * 22050 * 2)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  const int quitAfterMs = std::atoi(argv[1]);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int status = 1;
+  {
+    QApplication app(argc, argv);
+    auto waitingEnded = std::make_shared<QSemaphore>(0);
+    std::thread waiter;
+    {
+      breliko::sound::QtClipPlayer player(
+          std::make_shared<breliko::sound::SoundComplaints>(std::cerr));
+      QTimer::singleShot(0, [&] {
+        player.Start(LongClip(), std::make_shared<QSemaphore>(0));
+        player.Start(LongClip(), waitingEnded);
+        // Waits without a limit, so a clip the teardown forgets hangs here.
+        waiter = std::thread([waitingEnded] { waitingEnded->acquire(); });
+        QTimer::singleShot(quitAfterMs, &app, &QCoreApplication::quit);
+      });
+      status = QApplication::exec();
+    }
+    waiter.join();
+  }
+  breliko::sound::EndProgram(status);
+}
