@@ -18,9 +18,17 @@ namespace {
 
 // The device buffer asked for. The sink has taken the last sample long
 // before the device has played it, so a clip counts as ended only this
-// long after its own length; a small buffer keeps that delay short.
+// long after the sink has taken its last sample; a small buffer keeps that
+// delay short.
 constexpr std::chrono::milliseconds kDeviceBuffer{100};
 constexpr std::chrono::milliseconds kDeviceSlack{50};
+// A sink that never reports its last sample taken (a stalled server) ends
+// this long after the clip's own length at the latest.
+constexpr std::chrono::milliseconds kStalledSink{1000};
+// Qt Multimedia's PulseAudio stream may still call a stopped sink from the
+// server's thread for a moment; a stopped sink is destroyed only this much
+// later, out of that moment's reach.
+constexpr std::chrono::milliseconds kRetiredSinkLife{1000};
 
 QAudioFormat ToAudioFormat(const WaveFormat& wave) {
   QAudioFormat format;
@@ -112,12 +120,16 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
     Stop();
     return;
   }
-  // A sink stops by itself only when the device fails.
+  // A sink stops by itself only when the device fails. It goes idle once it
+  // has taken the clip's last sample, which the device plays a buffer later.
+  // On a busy machine the stream may start well after this call, so the
+  // clip's end is counted from there, not from its length.
   connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
     if (state == QAudio::StoppedState) Stop();
+    if (state == QAudio::IdleState) endTimer_->start(kDeviceBuffer + kDeviceSlack);
   });
   const auto length = std::chrono::ceil<std::chrono::milliseconds>(clip.Duration());
-  endTimer_->start(length + kDeviceBuffer + kDeviceSlack);
+  endTimer_->start(length + kDeviceBuffer + kStalledSink);
 }
 
 void AudioWorker::Stop() {
@@ -125,9 +137,8 @@ void AudioWorker::Stop() {
   if (sink_) {
     sink_->disconnect(this);
     sink_->stop();
-    if (retired_.empty()) {
-      QMetaObject::invokeMethod(this, &AudioWorker::DropRetiredSinks, Qt::QueuedConnection);
-    }
+    if (retired_.empty())
+      QTimer::singleShot(kRetiredSinkLife, this, &AudioWorker::DropRetiredSinks);
     retired_.push_back(std::move(sink_));
   }
   if (auto ended = std::exchange(ended_, nullptr)) ended->release();

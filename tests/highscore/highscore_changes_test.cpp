@@ -119,7 +119,9 @@ TEST(HighscoreListLock, OnlyALockHeldByAnotherCopyStopsAnEntry) {
     const QString path = folder.filePath(QStringLiteral("P1.dat"));
     WriteAll(path, FullList(kDatum));
     QLockFile otherCopy(path + QStringLiteral(".lock"));
-    if (c.anotherCopyHolds) ASSERT_TRUE(otherCopy.tryLock());
+    if (c.anotherCopyHolds) {
+      ASSERT_TRUE(otherCopy.tryLock());
+    }
     WriteFaults faults;
     faults.lockFileRefused = c.refused;
     const HighscoreFile file(path, faults, std::chrono::milliseconds(50));
@@ -133,7 +135,9 @@ TEST(HighscoreListLock, OnlyALockHeldByAnotherCopyStopsAnEntry) {
     EXPECT_EQ(outcome.saved.problem.isEmpty(), c.saved);
     const auto lines = std::count(console.begin(), console.end(), '\n');
     EXPECT_EQ(lines, c.saved ? 1 : 0) << console;
-    if (c.saved) EXPECT_NE(console.find(".lock cannot be made"), std::string::npos) << console;
+    if (c.saved) {
+      EXPECT_NE(console.find(".lock cannot be made"), std::string::npos) << console;
+    }
   }
 }
 
