@@ -14,7 +14,7 @@
 #include "app/tile_symbols_setting.h"
 #include "game/random_source.h"
 #include "highscore/highscore_file.h"
-#include "sound/audio_thread.h"
+#include "sound/qt_clip_player.h"
 #include "ui/main_window/main_window.h"
 
 namespace {

@@ -11,7 +11,9 @@ inline constexpr const char* kSoundBlocker = "sounds/sound5.wav";
 inline constexpr const char* kSoundHighscore = "sounds/sound6.wav";
 inline constexpr const char* kSoundGameEnd = "sounds/sound7.wav";
 
-// The two ways to play: return at once, or hold the game until the end.
+// The two ways to play, with the values the Windows call `sndPlaySoundA`
+// gives them: return at once while the sound plays on, or hold the game
+// until the sound has ended. The sound output reads the same flags.
 inline constexpr int kSoundAsync = 1;
 inline constexpr int kSoundWait = 0;
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "sound/complaints.h"
+#include "sound/sound_complaints.h"
 #include "sound/wave_file.h"
 
 class QAudioSink;

@@ -6,18 +6,14 @@
 
 namespace breliko::sound {
 
-// The two ways the game plays a sound, with the values the Windows call
-// `sndPlaySoundA` gives them.
-inline constexpr std::int32_t SND_SYNC = 0;   // returns when the sound has ended
-inline constexpr std::int32_t SND_ASYNC = 1;  // returns at once, the sound plays on
-
 // Where `TonSpielen` sends its sounds. The main window holds one; its tests
 // hand it a fake that records the calls.
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
-  // Plays a wave file named relative to the working directory. Without
-  // SND_ASYNC in the flags the call holds the caller until the sound has
+  // Plays a wave file named relative to the working directory. With the
+  // game's flags (game/sounds.h): without kSoundAsync the call holds the
+  // caller until the sound has
   // ended. A file that cannot be played is skipped silently after one line
   // on stderr; the game never waits for a sound that does not play.
   virtual void Play(const std::string& file, std::int32_t flags) = 0;

@@ -1,4 +1,5 @@
 #include "app/game_folders.h"
+#include "game/sounds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -64,10 +65,10 @@ class RecordingOutput : public sound::SoundOutput {
 TEST(SoundsFromFolder, TheGamesSoundNamesAreLookedUpInTheFolder) {
   RecordingOutput player;
   SoundsFromFolder installed(player, QStringLiteral("/usr/share/breliko/sounds"));
-  installed.Play("sounds/sound5.wav", sound::SND_SYNC);
-  installed.Play("elsewhere/x.wav", sound::SND_ASYNC);
+  installed.Play("sounds/sound5.wav", game::kSoundWait);
+  installed.Play("elsewhere/x.wav", game::kSoundAsync);
   SoundsFromFolder workingDirectory(player, QStringLiteral("sounds"));
-  workingDirectory.Play("sounds/sound1.wav", sound::SND_ASYNC);
+  workingDirectory.Play("sounds/sound1.wav", game::kSoundAsync);
   using Played = std::pair<std::string, std::int32_t>;
   EXPECT_THAT(player.played,
               ::testing::ElementsAre(Played{"/usr/share/breliko/sounds/sound5.wav", 0},

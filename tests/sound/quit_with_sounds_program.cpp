@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "sound/audio_thread.h"
+#include "sound/qt_clip_player.h"
 
 namespace {
 

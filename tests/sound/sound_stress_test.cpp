@@ -17,7 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "sound/audio_thread.h"
+#include "game/sounds.h"
+#include "sound/qt_clip_player.h"
 #include "sound_test_support.h"
 
 namespace breliko::sound {
@@ -56,14 +57,14 @@ void PlayUntilQuit(const std::vector<std::string>& files, std::mt19937& random) 
   QTimer player;
   player.setInterval(1);
   QObject::connect(&player, &QTimer::timeout, [&] {
-    sound->Play(files[pick(random)], waits(random) ? SND_SYNC : SND_ASYNC);
+    sound->Play(files[pick(random)], waits(random) ? game::kSoundWait : game::kSoundAsync);
     if (++played == kPlaysPerRound) QCoreApplication::quit();
   });
   player.start();
   QApplication::exec();
   // After the event loop has ended, one more sound still starts on its way
   // out, as the last handler of a game might.
-  sound->Play(files[0], SND_ASYNC);
+  sound->Play(files[0], game::kSoundAsync);
   EXPECT_EQ(played, kPlaysPerRound);
 }
 

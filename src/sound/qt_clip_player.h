@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "sound/complaints.h"
+#include "sound/sound_complaints.h"
 #include "sound/sound_output.h"
-#include "sound/sound_player.h"
 #include "sound/wave_file.h"
+#include "sound/wave_player.h"
 
 namespace breliko::sound {
 

@@ -1,4 +1,5 @@
-#include "sound/sound_player.h"
+#include "sound/wave_player.h"
+#include "game/sounds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ TEST_F(SoundPlayer, HandsTheWholeClipToTheDevice) {
   const std::string file = WriteWave("chime.wav", bytes);
   WavePlayer player = MakePlayer(kStalls);
 
-  player.Play(file, SND_ASYNC);
+  player.Play(file, game::kSoundAsync);
 
   ASSERT_THAT(started_, SizeIs(1));
   EXPECT_EQ(started_[0].file, file);
@@ -84,7 +85,7 @@ TEST_F(SoundPlayer, FindsAFileNamedWithWindowsSeparators) {
   WriteWave("sounds/sound3.wav", soundtest::MonoWave(10));
   WavePlayer player = MakePlayer(kStalls);
 
-  player.Play(dir_.path().toStdString() + "\\sounds\\sound3.wav", SND_ASYNC);
+  player.Play(dir_.path().toStdString() + "\\sounds\\sound3.wav", game::kSoundAsync);
 
   EXPECT_THAT(started_, SizeIs(1));
   EXPECT_EQ(log_.str(), "");
@@ -97,7 +98,7 @@ TEST_F(SoundPlayer, OnlyASynchronousSoundWaitsForItsEnd) {
     std::int32_t flags;
     int endsLeftOver;
   };
-  for (const Case c : {Case{SND_ASYNC, 1}, Case{SND_SYNC, 0}}) {
+  for (const Case c : {Case{game::kSoundAsync, 1}, Case{game::kSoundWait, 0}}) {
     std::shared_ptr<QSemaphore> ended;
     WavePlayer player = MakePlayer([&](std::shared_ptr<QSemaphore> e) {
       ended = e;
@@ -122,7 +123,7 @@ TEST_F(SoundPlayer, SynchronousSoundReturnsOnlyAfterItsEnd) {
     });
   });
 
-  player.Play(file, SND_SYNC);
+  player.Play(file, game::kSoundWait);
 
   EXPECT_TRUE(soundOver);
   device.join();
@@ -133,7 +134,7 @@ TEST_F(SoundPlayer, SynchronousSoundGivesUpOnAStalledDevice) {
   WavePlayer player = MakePlayer(kStalls);
 
   soundtest::Watchdog watchdog("a synchronous Play on a stalled device");
-  player.Play(file, SND_SYNC);
+  player.Play(file, game::kSoundWait);
 }
 
 TEST_F(SoundPlayer, EachUnplayableFileIsToldOnceAndNeverStarted) {
@@ -150,8 +151,8 @@ TEST_F(SoundPlayer, EachUnplayableFileIsToldOnceAndNeverStarted) {
     soundtest::Watchdog watchdog("Play of unplayable files");
     for (int round = 0; round < 3; ++round) {
       for (const std::string& file : files) {
-        player.Play(file, SND_SYNC);
-        player.Play(file, SND_ASYNC);
+        player.Play(file, game::kSoundWait);
+        player.Play(file, game::kSoundAsync);
       }
     }
   }

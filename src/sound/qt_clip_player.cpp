@@ -1,5 +1,5 @@
 // Sound: the audio thread that owns Qt Multimedia, and the system sound output built on it.
-#include "sound/audio_thread.h"
+#include "sound/qt_clip_player.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

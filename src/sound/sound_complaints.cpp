@@ -1,5 +1,5 @@
 // Sound: the stderr lines for files that cannot be played, one per file and run.
-#include "sound/complaints.h"
+#include "sound/sound_complaints.h"
 
 namespace breliko::sound {
 

@@ -1,4 +1,5 @@
-#include "sound/audio_thread.h"
+#include "sound/qt_clip_player.h"
+#include "game/sounds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,13 +29,13 @@ TEST(SoundAudioThread, PlaysAGameThroughWithoutHangingOrRepeatingItself) {
     auto complaints = std::make_shared<SoundComplaints>(log);
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
     soundtest::Watchdog watchdog("the real sound player");
-    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), SND_ASYNC);
+    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), game::kSoundAsync);
     for (int round = 0; round < 2; ++round) {
-      player.Play(GameSound(2), SND_ASYNC);
-      player.Play(missing, SND_ASYNC);
-      player.Play(GameSound(5), SND_SYNC);
-      player.Play(missing, SND_SYNC);
-      player.Play(GameSound(7), SND_SYNC);
+      player.Play(GameSound(2), game::kSoundAsync);
+      player.Play(missing, game::kSoundAsync);
+      player.Play(GameSound(5), game::kSoundWait);
+      player.Play(missing, game::kSoundWait);
+      player.Play(GameSound(7), game::kSoundWait);
     }
   }  // the audio thread has finished here, so the log is complete
 
@@ -67,7 +68,7 @@ TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
     auto complaints = std::make_shared<SoundComplaints>(log);
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
     soundtest::Watchdog watchdog("the real sound player on a server");
-    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), SND_SYNC);
+    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), game::kSoundWait);
   }
   EXPECT_EQ(log.str(), "");
 }
@@ -75,7 +76,7 @@ TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
 TEST(SoundAudioThread, SystemOutputComesBackFromAWaitingSound) {
   const std::unique_ptr<SoundOutput> sound = MakeSystemSoundOutput();
   soundtest::Watchdog watchdog("the system sound output");
-  sound->Play(GameSound(5), SND_SYNC);
+  sound->Play(GameSound(5), game::kSoundWait);
 }
 
 }  // namespace
