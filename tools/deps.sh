@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils
   desktop-file-utils appstream
   pulseaudio pulseaudio-utils python3
+  dbus-daemon procps
   clang libclang-rt-14-dev clang-format clang-tidy
   locales
 )

@@ -36,8 +36,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # --- the command line ------------------------------------------------------------
-check "--version prints 1.01" test "$("$program" --version)" == "breliko 1.01"
-bad_output=$("$program" --no-such-option 2>&1)
+check "--version prints 1.01" test "$(in_session "$program" --version)" == "breliko 1.01"
+bad_output=$(in_session "$program" --no-such-option 2>&1)
 bad_status=$?
 check "a bad option ends with a failure ($bad_status)" test "$bad_status" -ne 0
 check "a bad option is named in one line: $bad_output" \
