@@ -47,7 +47,11 @@ e2e_setup() {
   mkdir "$rundir"
   ln -s "$sounds" "$rundir/sounds"
   trap cleanup EXIT
-  trap 'exit 1' INT TERM
+  local signal
+  for signal in INT TERM HUP; do
+    # shellcheck disable=SC2064  # the signal's name is meant to be fixed now
+    trap "echo 'FAIL: stopped by SIG$signal'; exit 1" "$signal"
+  done
 }
 
 require_tools() {
