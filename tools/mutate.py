@@ -482,7 +482,8 @@ def parse_args(argv):
     parser.add_argument("--build", help="the tool's own folder (default: SOURCE/build-mutate)")
     parser.add_argument("--base", default="HEAD~1", help="mutate the lines changed since REV")
     parser.add_argument("--files", nargs="+", help="mutate every line of these files instead")
-    parser.add_argument("--budget", type=float, help="stop starting mutants after MINUTES")
+    parser.add_argument("--budget", type=float,
+                        help="stop starting mutants MINUTES after the first build and test run")
     parser.add_argument("--seed", type=int, default=1, help="the choice of mutants under a budget")
     parser.add_argument("--labels", help="the CTest label regex for every mutant")
     parser.add_argument("--timeout", type=int, default=60, help="seconds a test may take")
@@ -520,7 +521,6 @@ def main(argv):
         print("no mutants: no C++ line to mutate")
         return 0
 
-    start = time.monotonic()
     runner = Runner(args)
     server = None
     script = os.path.join(args.source, "tools", "pulse_server.sh")
@@ -532,6 +532,8 @@ def main(argv):
             failed = runner.test(labels or None)
             if failed:
                 raise SystemExit(f"{failed[0]} fails without any mutant ({failed[1]})")
+        # The budget is for the mutants: the first build can take long.
+        start = time.monotonic()
         results = []
         for mutant in order:
             if args.budget is not None and time.monotonic() - start > args.budget * 60:
