@@ -56,7 +56,10 @@ CALL_START = re.compile(
 NOT_CALLS = {"return", "if", "while", "for", "switch", "sizeof", "static_assert",
              "decltype", "throw", "delete", "case"}
 GUARDED_RETURN = re.compile(r"^if\s*\(.*\)\s*return\b.*;$")
-SKIPPED_LINES = re.compile(r"\b(static_assert|Q_OBJECT|Q_DECLARE_\w+|Q_PROPERTY|alignas)\b")
+# Lines where a mutant cannot compile or means nothing: checks at compile
+# time, Qt's declarations, a pure virtual function's "= 0".
+SKIPPED_LINES = re.compile(
+    r"\b(static_assert|Q_OBJECT|Q_DECLARE_\w+|Q_PROPERTY|alignas)\b|\)\s*(?:const\s*)?=\s*0\s*;")
 
 # The kinds of braces: a class or namespace scope, an initialiser, a block of
 # statements (if, for, else ...), a lambda's body, a function's body, a body

@@ -72,6 +72,11 @@ class MutateRun(unittest.TestCase):
             with self.subTest(line=line, change=change):
                 self.assertEqual(self.result(line, change), expected)
 
+    def test_comments_and_includes_left_alone(self):
+        mutated = set(re.findall(rf"^{re.escape(WINS)}:(\d+):", self.output, re.MULTILINE))
+        # The #include and the comments, one of them quoting ">=".
+        self.assertFalse(mutated & {"1", "3", "6", "12", "22"}, mutated)
+
     def test_score_leaves_out_what_did_not_compile(self):
         killed = len(re.findall(r"  KILLED \(", self.output))
         self.assertIn(f"score: {killed} killed of {killed + 1} ", self.output)
