@@ -240,6 +240,18 @@ wait_for_window() {
   done
 }
 
+# Waits until the window of the size given ("WIDTH HEIGHT") has the keyboard
+# focus: keys typed before would go to another window.
+wait_for_focus() {
+  local deadline=$((SECONDS + wait_limit)) id
+  while true; do
+    id=$(timeout 5 xdotool getwindowfocus 2>/dev/null)
+    [[ -n "$id" && "$(window_geometry "$id" | cut -d' ' -f3-)" == "$1" ]] && return 0
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
 # Whether a window of the size given ("WIDTH HEIGHT") is visible now.
 window_shown() {
   visible_windows | awk -v size="$1" '$4 " " $5 == size { found = 1 } END { exit !found }'

@@ -76,7 +76,8 @@ close_list
 play_to_full_board
 expect_small_window "the game's end asks for a name" "$entry_size" "$entry_place" ||
   give_up "no name entry after a game that beat the tenth place (-1)"
-# The name box has the focus.
+# Keys go to the name box once the entry window has the focus.
+wait_for_focus "$entry_size" || fail "the name entry did not get the keyboard focus"
 timeout 20 xdotool type --delay 40 "$player"
 press_keys alt+k  # "kontinui"
 wait_for_window_gone "$entry_size" || fail "Alt+K (kontinui) left the name entry open"

@@ -80,6 +80,7 @@ start_program "${menu_args[@]}"
 play_to_full_board
 expect_small_window "the game's end asks for a name" "$entry_size" "$entry_place" ||
   give_up "no name entry after a game that beat the tenth place (-1)"
+wait_for_focus "$entry_size" || fail "the name entry did not get the keyboard focus"
 timeout 20 xdotool type --delay 40 "Instalita"
 press_keys alt+k
 expect_small_window "the name entry shows the list" "$list_size" "$list_place"
