@@ -14,6 +14,7 @@ PACKAGES=(
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream help2man
   pulseaudio pulseaudio-utils python3
+  dbus-daemon procps
   clang libclang-rt-14-dev clang-format clang-tidy shellcheck
   locales
 )

@@ -19,10 +19,14 @@ readonly window_colour="0 128 0"      # window background before any flash
 readonly flash_colour="240 240 70"    # window during a colour dissolution
 readonly dissolved_colour="0 127 0"   # window after the first dissolution
 readonly dialog_colour="128 255 128"  # background of the three small windows
+# Every wait is for a state (a window, a pixel, a file), and gives the
+# program this many seconds to reach it: a busy machine only slows a test.
+readonly wait_limit=20
 
 workdir=""
 rundir=""
 xvfb_pid=""
+session_pid=""
 app_pid=""
 window=""
 window_x=""
@@ -36,14 +40,18 @@ e2e_setup() {
   fi
   program=$(realpath "$1")
   sounds=$(realpath "$2")
-  require_tools Xvfb xdotool import od
+  require_tools Xvfb xdotool import od dbus-run-session pgrep
   workdir=$(mktemp -d "${TMPDIR:-/tmp}/breliko-e2e.XXXXXX")
   # The program reads sounds/ and writes P1.dat in its working directory.
   rundir="$workdir/run"
   mkdir "$rundir"
   ln -s "$sounds" "$rundir/sounds"
   trap cleanup EXIT
-  trap 'exit 1' INT TERM
+  local signal
+  for signal in INT TERM HUP; do
+    # shellcheck disable=SC2064  # the signal's name is meant to be fixed now
+    trap "echo 'FAIL: stopped by SIG$signal'; exit 1" "$signal"
+  done
 }
 
 require_tools() {
@@ -67,8 +75,16 @@ stop_process() {
   kill -KILL "$1" 2>/dev/null
 }
 
-cleanup() {
+# Stops the program, then its session bus, which ends with it anyway.
+stop_program() {
   [[ -n "$app_pid" ]] && stop_process "$app_pid"
+  [[ -n "$session_pid" ]] && stop_process "$session_pid"
+  app_pid=""
+  session_pid=""
+}
+
+cleanup() {
+  stop_program
   [[ -n "$xvfb_pid" ]] && stop_process "$xvfb_pid"
   [[ -n "$workdir" ]] && rm -rf "$workdir"
 }
@@ -135,21 +151,38 @@ start_xvfb() {
 }
 
 # --- the program -------------------------------------------------------------
+# Replaces the (sub)shell by a program in a session bus of its own, as a
+# desktop starts programs: without one, a machine with dbus-x11 would launch
+# a bus for it that writes into the home folder. The exit status is the
+# program's, and so is the error output: the bus's own complaints (as root
+# it cannot raise its file limit) go to dbus.log.
+in_session() {
+  exec dbus-run-session -- bash -c 'exec "$@" 2>&3 3>&-' bash "$@" 3>&2 2>>"$workdir/dbus.log"
+}
+
 # Starts the program with the arguments given, in the run directory or in
-# start_folder when that is set, and waits for its main window; sets app_pid,
-# window, window_x and window_y.
+# start_folder when that is set, and waits for its main window; sets
+# session_pid (the bus's, which ends with the program's status), app_pid (the
+# program's own, which its windows name), window, window_x and window_y.
 start_folder=""
 start_program() {
-  (cd "${start_folder:-$rundir}" && exec "$program" "$@") >>"$workdir/program.log" 2>&1 &
-  app_pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev/null | head -n1)
+  (cd "${start_folder:-$rundir}" && in_session "$program" "$@") >>"$workdir/program.log" 2>&1 &
+  session_pid=$!
+  local deadline=$((SECONDS + wait_limit))
+  until app_pid=$(pgrep -P "$session_pid" -x "$(basename "$program")"); do
+    if ! kill -0 "$session_pid" 2>/dev/null || ((SECONDS >= deadline)); then
+      give_up "the program did not start in its session bus"
+    fi
+    sleep 0.1
+  done
+  window=$(timeout $((3 * wait_limit)) xdotool search --sync --onlyvisible --pid "$app_pid" 2>/dev/null | head -n1)
   if [[ -z "$window" ]]; then
     if kill -0 "$app_pid" 2>/dev/null; then
       echo "the program runs; its X windows, mapped or not: $(xdotool search --pid "$app_pid" 2>&1 | xargs)"
     else
       echo "the program has ended"
     fi
-    give_up "the main window did not appear within 30 s"
+    give_up "the main window did not appear within $((3 * wait_limit)) s"
   fi
   local X="" Y=""
   eval "$(timeout 5 xdotool getwindowgeometry --shell "$window" | grep -E '^[XY]=')"
@@ -195,13 +228,25 @@ expect_main_window() {
   fi
 }
 
-# Waits up to five seconds for a visible window of the size given
-# ("WIDTH HEIGHT") and prints its "ID X Y"; fails if none comes.
+# Waits for a visible window of the size given ("WIDTH HEIGHT") and prints
+# its "ID X Y"; fails if none comes.
 wait_for_window() {
-  local deadline=$((SECONDS + 5)) found
+  local deadline=$((SECONDS + wait_limit)) found
   while true; do
     found=$(visible_windows | awk -v size="$1" '$4 " " $5 == size { print $1, $2, $3; exit }')
     [[ -n "$found" ]] && { echo "$found"; return 0; }
+    ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+# Waits until the window of the size given ("WIDTH HEIGHT") has the keyboard
+# focus: keys typed before would go to another window.
+wait_for_focus() {
+  local deadline=$((SECONDS + wait_limit)) id
+  while true; do
+    id=$(timeout 5 xdotool getwindowfocus 2>/dev/null)
+    [[ -n "$id" && "$(window_geometry "$id" | cut -d' ' -f3-)" == "$1" ]] && return 0
     ((SECONDS < deadline)) || return 1
     sleep 0.2
   done
@@ -212,28 +257,27 @@ window_shown() {
   visible_windows | awk -v size="$1" '$4 " " $5 == size { found = 1 } END { exit !found }'
 }
 
-# Waits up to five seconds until no visible window has the size given.
+# Waits until no visible window has the size given.
 wait_for_window_gone() {
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + wait_limit))
   while window_shown "$1"; do
     ((SECONDS < deadline)) || return 1
     sleep 0.2
   done
 }
 
-# Waits up to five seconds for the program to end and checks that it ended
-# with status 0.
+# Waits for the program to end and checks that it ended with status 0.
 expect_clean_exit() {
-  local what=$1 status=0
-  for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
+  local what=$1 status=0 deadline=$((SECONDS + wait_limit))
+  while kill -0 "$session_pid" 2>/dev/null && ((SECONDS < deadline)); do
     sleep 0.1
   done
-  if kill -0 "$app_pid" 2>/dev/null; then
-    fail "$what: the program still runs 5 s later"
+  if kill -0 "$session_pid" 2>/dev/null; then
+    fail "$what: the program still runs $wait_limit s later"
     return
   fi
-  wait "$app_pid" || status=$?
+  wait "$session_pid" || status=$?
+  session_pid=""
   app_pid=""
   if ((status == 0)); then
     pass "$what ends the program with status 0"
@@ -286,14 +330,29 @@ screen_area_colours() {
   done | awk '{ print $1, $2, $3 }' | sort -u
 }
 
-# Screenshots until the window pixel (x, y) shows the colour given, for at
-# most five seconds: a window may be mapped before it is painted.
+# Screenshots until the window pixel (x, y) shows the colour given: a window
+# may be mapped before it is painted.
 wait_for_pixel() {
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + wait_limit))
   while true; do
     take_screenshot
     [[ "$(pixel "$1" "$2")" == "$3" ]] && return 0
     ((SECONDS < deadline)) || return 1
+    sleep 0.2
+  done
+}
+
+# Screenshots until the window pixel (x, y), on the window's background,
+# shows no colour dissolution's flash and the same colour twice in a row:
+# the state after a drop, whether a dissolution came with it or not.
+wait_for_calm() {
+  local deadline=$((SECONDS + wait_limit)) last="" now
+  while true; do
+    take_screenshot
+    now=$(pixel "$1" "$2")
+    [[ "$now" != "$flash_colour" && "$now" == "$last" ]] && return 0
+    ((SECONDS < deadline)) || return 1
+    last=$now
     sleep 0.2
   done
 }
@@ -336,7 +395,7 @@ expect_small_window() {
   fi
   # The box is drawn in the window's text colour along its edge, inside it
   # the window's green; wait for the first paint.
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + wait_limit))
   while take_screenshot; [[ "$(screen_pixel $((x + 5)) $((y + 5)))" != "$dialog_colour" ]]; do
     ((SECONDS < deadline)) || break
     sleep 0.2
@@ -379,9 +438,9 @@ occupied_fields() {
 count_occupied() { occupied_fields "$@" | wc -l; }
 
 # Screenshots until the number of occupied fields satisfies the test
-# expression given ("-eq 3", "-ge 6"), for at most five seconds.
+# expression given ("-eq 3", "-ge 6").
 wait_for_occupied() {
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + wait_limit))
   while true; do
     take_screenshot
     test "$(count_occupied)" "$@" && return 0
@@ -461,10 +520,9 @@ readonly max_drops=300
 # The score label, 90 x 37 pixels at (656, 70).
 score_label_digest() { area_digest 656 70 90 37; }
 
-# Screenshots until the field centres differ from those given, for at most
-# three seconds.
+# Screenshots until the field centres differ from those given.
 wait_for_board_change() {
-  local deadline=$((SECONDS + 3))
+  local deadline=$((SECONDS + wait_limit))
   while true; do
     take_screenshot
     [[ "$(field_centres)" != "$1" ]] && return 0

@@ -36,8 +36,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # --- the command line ------------------------------------------------------------
-check "--version prints 1.01" test "$("$program" --version)" == "breliko 1.01"
-bad_output=$("$program" --no-such-option 2>&1)
+check "--version prints 1.01" test "$(in_session "$program" --version)" == "breliko 1.01"
+bad_output=$(in_session "$program" --no-such-option 2>&1)
 bad_status=$?
 check "a bad option ends with a failure ($bad_status)" test "$bad_status" -ne 0
 check "a bad option is named in one line: $bad_output" \
@@ -80,6 +80,7 @@ start_program "${menu_args[@]}"
 play_to_full_board
 expect_small_window "the game's end asks for a name" "$entry_size" "$entry_place" ||
   give_up "no name entry after a game that beat the tenth place (-1)"
+wait_for_focus "$entry_size" || fail "the name entry did not get the keyboard focus"
 timeout 20 xdotool type --delay 40 "Instalita"
 press_keys alt+k
 expect_small_window "the name entry shows the list" "$list_size" "$list_place"

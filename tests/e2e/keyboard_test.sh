@@ -60,7 +60,7 @@ press_keys space
 # A picked tile is paled: a point between its middle and its edge no longer
 # shows the tile's own colour.
 probe_x=$(($(field_left "$from") + 14)) probe_y=$(($(field_top "$from") + 31))
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + wait_limit))
 while take_screenshot; [[ "$(pixel "$probe_x" "$probe_y")" == "$tile_colour" ]]; do
   ((SECONDS < deadline)) || break
   sleep 0.2
@@ -100,7 +100,7 @@ fi
 # --- the symbols key ---------------------------------------------------------
 [[ -e "$settings" ]] && fail "the settings were written before the player switched anything"
 press_keys F2
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + wait_limit))
 until grep -qx 'tileSymbols=true' "$settings" 2>/dev/null || ((SECONDS >= deadline)); do sleep 0.2; done
 check "F2 switches the symbols on and remembers it" grep -qx 'tileSymbols=true' "$settings"
 
@@ -110,7 +110,7 @@ expect_clean_exit "Alt+F"
 # The next run starts with the symbols on: one F2 switches them off.
 start_program
 press_keys F2
-deadline=$((SECONDS + 5))
+deadline=$((SECONDS + wait_limit))
 until grep -qx 'tileSymbols=false' "$settings" 2>/dev/null || ((SECONDS >= deadline)); do sleep 0.2; done
 check "the next run remembered the symbols: F2 switches them off" \
   grep -qx 'tileSymbols=false' "$settings"

@@ -120,9 +120,15 @@ done
 source_colour=$(field_centre "$source_field")
 drag_field "$source_field" "$target_field"
 park_pointer
-wait_for_occupied -ge 3
-sleep 0.8
-take_screenshot
+# The drop shows as the tile on the target, or as a chance colour
+# dissolution's flash.
+deadline=$((SECONDS + wait_limit))
+while take_screenshot; [[ "$(field_centre "$target_field")" != "$source_colour" &&
+  "$(pixel 20 600)" == "$window_colour" ]]; do
+  ((SECONDS < deadline)) || break
+  sleep 0.2
+done
+wait_for_calm 20 600 || fail "the window still flashes $wait_limit s after the drop"
 target_colour=$(field_centre "$target_field")
 if [[ "$target_colour" == "$source_colour" ]]; then
   pass "drag $source_field -> $target_field: the target shows the dragged tile RGB($source_colour)"

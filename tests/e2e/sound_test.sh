@@ -33,6 +33,7 @@ require_tools pulseaudio pactl parec python3
 tones="python3 $here/sound_tones.py"
 
 rec_pid=""
+rec_file=""
 rec_start=""
 stop_all() {
   [[ -n "$rec_pid" ]] && stop_process "$rec_pid"
@@ -64,6 +65,7 @@ pulse_start "$workdir/pulse" || give_up "no PulseAudio server"
 # its first sample: the server delivers the samples as the sink plays them.
 start_recording() {
   local file=$1 size=0
+  rec_file=$file
   parec -d "$pulse_sink.monitor" --raw --format=s16le --channels=1 --rate=8000 \
     --latency-msec=20 >"$file" 2>>"$workdir/parec.log" &
   rec_pid=$!
@@ -76,8 +78,14 @@ start_recording() {
   rec_start=$(awk -v now="$EPOCHREALTIME" -v size="$size" 'BEGIN { printf "%.3f", now - size / 16000 }')
 }
 
+# Stops the recording once it holds the sink's samples up to 0.3 s past
+# now, so that the last sound is whole in it.
 stop_recording() {
-  sleep 0.3  # the sink's last samples
+  local until size deadline=$((SECONDS + wait_limit))
+  until=$(awk -v now="$EPOCHREALTIME" -v start="$rec_start" 'BEGIN { print int((now - start + 0.3) * 16000) }')
+  until size=$(stat -c %s "$rec_file" 2>/dev/null || echo 0); ((size >= until || SECONDS >= deadline)); do
+    sleep 0.05
+  done
   stop_process "$rec_pid"
   wait "$rec_pid" 2>/dev/null
   rec_pid=""
@@ -196,8 +204,7 @@ stop_recording
 echo "--- sound off: what the sink played ---"
 $tones judge "$workdir/off.raw" "$events" | tee "$workdir/judged_off"
 failures=$((failures + $(grep -c '^FAIL' "$workdir/judged_off")))
-stop_process "$app_pid"
-app_pid=""
+stop_program
 
 # --- 3. the server killed during a waiting sound -----------------------------------
 readonly long_wait=4

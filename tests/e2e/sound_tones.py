@@ -30,6 +30,7 @@ FRAME = 200            # samples per analysis frame: 25 ms
 PITCH = {1: 500, 2: 700, 3: 900, 4: 1150, 5: 1400, 6: 1700, 7: 2050}
 SECONDS = {1: 0.3, 2: 0.3, 3: 0.3, 4: 0.3, 5: 1.0, 6: 0.3, 7: 1.5}
 SHORTEST = 0.06        # a tone heard for less is a cut remnant, not a sound
+DROPOUT = 2            # frames of silence that a busy machine may put into a tone
 
 
 def make(folder, long_wait=None):
@@ -76,15 +77,24 @@ def listen(path):
     samples = struct.unpack(f"<{len(data) // 2}h", data[: len(data) // 2 * 2])
     tones = [frame_tone(samples[i:i + FRAME]) for i in range(0, len(samples) - FRAME + 1, FRAME)]
     step = FRAME / RATE
-    heard = []
-    start = 0
-    for i in range(1, len(tones) + 1):
-        if i < len(tones) and tones[i] == tones[start]:
-            continue
-        if tones[start] and (i - start) * step >= SHORTEST:
-            heard.append((tones[start], start * step, i * step))
-        start = i
-    return heard
+    runs = []  # [tone, first frame, frame after the last]
+    for i, tone in enumerate(tones):
+        if runs and runs[-1][0] == tone:
+            runs[-1][2] = i + 1
+        else:
+            runs.append([tone, i, i + 1])
+    # A busy machine may starve the sound server for a frame or two: such a
+    # dropout inside one tone does not split the sound in two.
+    joined = []
+    for run in runs:
+        if (len(joined) >= 2 and joined[-1][0] == 0 and joined[-1][2] - joined[-1][1] <= DROPOUT
+                and joined[-2][0] == run[0]):
+            joined.pop()
+            joined[-1][2] = run[2]
+        else:
+            joined.append(run)
+    return [(tone, first * step, end * step) for tone, first, end in joined
+            if tone and (end - first) * step >= SHORTEST]
 
 
 def expected_sounds(sounds):

@@ -92,12 +92,8 @@ for attempt in 1 2 3; do
   drag_field "$source" "$target"
   park_pointer
   wait_for_occupied -ge 6
-  # Past the 400 ms after which a colour dissolution would have ended.
-  sleep 0.8
-  take_screenshot
-  if [[ "$(pixel 20 300)" == "$flash_colour" ]]; then
-    wait_for_pixel 20 300 "$dissolved_colour"
-  fi
+  # A colour dissolution flashes with the new tiles and calms 400 ms later.
+  wait_for_calm 20 300 || fail "the window still flashes $wait_limit s after the drop"
 
   background_after=$(pixel 20 300)
   if [[ "$background_after" == "$dissolved_colour" && "$background_before" != "$dissolved_colour" ]]; then
