@@ -88,5 +88,21 @@ TEST(CommandLine, QtsOwnWindowOptionsAreLetThrough) {
   EXPECT_EQ(line.action, Action::kPlay);
 }
 
+// Each of Qt's own options that takes a value swallows it: the value is no
+// stray argument for the game to refuse.
+TEST(CommandLine, EachOfQtsOptionsTakesItsValue) {
+  for (const char* option : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"}) {
+    const CommandLine line =
+        Read({QStringLiteral("-") + QLatin1String(option), QStringLiteral("x")});
+    EXPECT_EQ(line.action, Action::kPlay) << option << ": " << line.text.toStdString();
+  }
+  for (const char* flag : {"reverse", "widgetcount", "nograb"}) {
+    const CommandLine line = Read({QStringLiteral("-") + QLatin1String(flag), QStringLiteral("x")});
+    EXPECT_EQ(line.action, Action::kRefuse) << flag << " takes no value";
+  }
+}
+
 }  // namespace
 }  // namespace breliko::app

@@ -48,8 +48,10 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsFromTheFirstKeyOnTheFocusedButtonOnly
   Key(Qt::Key_Tab);
   ASSERT_TRUE(CommandButton(form, kSpielregeln)->hasFocus());
   // Dots every other pixel along the line.
-  const int width =
-      static_cast<PushButton*>(CommandButton(form, kSpielregeln))->FocusMarkRect().width();
+  // Inside the two-pixel raised edge, with one pixel of face between.
+  const QRect mark = static_cast<PushButton*>(CommandButton(form, kSpielregeln))->FocusMarkRect();
+  EXPECT_EQ(mark, QRect(3, 3, 123, 15));  // drawn over pixels 3 to 126 and 3 to 18
+  const int width = mark.width();
   EXPECT_GE(MarkPixels(kSpielregeln), width / 2 - 1);
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0);
 }

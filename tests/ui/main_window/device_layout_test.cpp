@@ -15,6 +15,14 @@ QRectF Exact(const QRect& design, qreal ratio) {
                 design.height() * ratio);
 }
 
+// A line one pixel wide covers the nearest whole number of device pixels,
+// never none, even on a screen scaled below half.
+TEST(DeviceLineWidth, IsTheScaledWidthRoundedAndAtLeastOne) {
+  const std::pair<qreal, int> widths[] = {{0.25, 1}, {1, 1},   {1.25, 1}, {1.5, 2},
+                                          {2, 2},    {2.5, 3}, {3, 3}};
+  for (const auto& [ratio, width] : widths) EXPECT_EQ(DeviceLineWidth(ratio), width) << ratio;
+}
+
 class DeviceLayout : public testing::TestWithParam<qreal> {};
 
 // The board stays under the information panel that covers it, well clear
