@@ -44,6 +44,8 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsFromTheFirstKeyOnTheFocusedButtonOnly
   QTest::mouseClick(CommandButton(form, kFelderGrundfarbe), Qt::LeftButton);
   ASSERT_TRUE(CommandButton(form, kFelderGrundfarbe)->hasFocus());
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "a mouse player sees no mark";
+  EXPECT_EQ(CommandButton(form, kFelderGrundfarbe)->grab().toImage().pixelColor(3, 11), kButtonFace)
+      << "the button's own face under the mark";
 
   Key(Qt::Key_Tab);
   ASSERT_TRUE(CommandButton(form, kSpielregeln)->hasFocus());

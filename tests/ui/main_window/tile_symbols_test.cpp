@@ -125,6 +125,17 @@ TEST(TileSymbols, JokerFlamesAndBlockerKeepTheirOwnPictures) {
 }
 
 // On a screen of twice the density the symbol keeps its place and size.
+// Every symbol but the ring covers the tile's middle, the cross's crossing
+// as well; the ring leaves it as the tile is.
+TEST(TileSymbols, EverySymbolButTheRingCoversTheMiddle) {
+  constexpr int kRing = 5;
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const QPoint middle(31, 31);
+    const bool covered = SymbolFieldImage(colour).pixel(middle) != FieldImage(colour).pixel(middle);
+    EXPECT_EQ(covered, colour != kRing) << colour;
+  }
+}
+
 TEST(TileSymbols, ASymbolScalesWithTheImagesPixelRatio) {
   QImage sharp = FieldImage(0).scaled(2 * kSize, 2 * kSize);
   sharp.setDevicePixelRatio(2);
