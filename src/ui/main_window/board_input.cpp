@@ -57,6 +57,7 @@ BoardInput::BoardInput(QWidget& window, const std::array<FieldBox*, game::kField
     connect(field, &FieldBox::Released, this, &BoardInput::EndDrag);
   }
   dragOutline_ = new DragOutline(&window_);
+  dragOutline_->setObjectName("dragOutline");
 
   cursorFrame_ = new FieldMark(FieldMark::Kind::kCursor, &window_);
   cursorFrame_->setObjectName("cursorFrame");

@@ -91,6 +91,24 @@ TEST_F(DesktopHabitsTest, EscapeClosesAnOpenPanel) {
   }
 }
 
+// The drag outline keeps the field's corner where the pointer took hold of
+// it, to the pixel.
+TEST_F(DesktopHabitsTest, TheDragOutlineFollowsThePointerFromWhereItTookHold) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  int tile = 0;
+  while (Field(form, tile)->Picture() == nullptr) ++tile;
+  FieldBox* field = Field(form, tile);
+  const QPoint grip(20, 11);
+  QTest::mousePress(field, Qt::LeftButton, {}, grip);
+  QTest::mouseMove(field, grip + QPoint(7, 5));
+  auto* outline = form.findChild<QWidget*>(QStringLiteral("dragOutline"));
+  ASSERT_NE(outline, nullptr);
+  EXPECT_TRUE(outline->isVisible());
+  EXPECT_EQ(outline->pos(), field->pos() + QPoint(7, 5));
+  QTest::mouseRelease(field, Qt::LeftButton, {}, grip + QPoint(7, 5));
+}
+
 // A press on the margin, the frame or the title holds the window; one on the
 // board, a gap between fields or a button does not.
 TEST_F(DesktopHabitsTest, TheWindowMovesByItsMarginAndTitleOnly) {
