@@ -3,10 +3,8 @@
 
 #include <QPainter>
 
-#include <cmath>
-
 #include "ui/common/device_pixels.h"
-#include "ui/main_window/device_layout.h"
+#include "ui/main_window/main_window_layout.h"
 
 namespace breliko::ui {
 
@@ -17,20 +15,19 @@ DragOutline::DragOutline(QWidget* parent) : QWidget(parent) {
   hide();
 }
 
-// At a fractional scale the outline starts at the first whole device pixel
-// in the widget, which may lie up to a pixel in: one pixel more leaves room.
+// The outline is a field's size in device pixels, from the first whole
+// device pixel in the widget.
 void DragOutline::Fit(qreal ratio) {
-  fieldPixels_ = form1::BoardOnDevice(ratio).FieldSize();
-  const bool whole = ratio == std::floor(ratio);
-  const int side = static_cast<int>(std::ceil(fieldPixels_ / ratio)) + (whole ? 0 : 1);
+  fieldPixels_ = form1::BoardOnDevice(ratio).CellSize();
+  const int side = PixelsHolding(fieldPixels_, ratio);
   resize(side, side);
 }
 
 void DragOutline::paintEvent(QPaintEvent*) {
   const qreal ratio = devicePixelRatio();
   const QPoint origin = mapTo(window(), QPoint());
-  const qreal skipX = std::ceil(origin.x() * ratio) / ratio - origin.x();
-  const qreal skipY = std::ceil(origin.y() * ratio) / ratio - origin.y();
+  const qreal skipX = ToNextDevicePixel(origin.x(), ratio);
+  const qreal skipY = ToNextDevicePixel(origin.y(), ratio);
   const qreal side = fieldPixels_ / ratio;
   const qreal lineWidth = 2 * DeviceLineWidth(ratio) / ratio;
   const qreal half = lineWidth / 2;

@@ -52,7 +52,7 @@ void FieldBox::paintEvent(QPaintEvent*) {
   painter.fillRect(area, backColor_);
   if (picture_) {
     const qreal ratio = devicePixelRatio();
-    const int devicePixels = qRound(area.width() * ratio);
+    const int devicePixels = DeviceLength(area.width(), ratio);
     painter.drawImage(area, TileImage(*picture_, devicePixels, DeviceLineWidth(ratio)));
   }
 }

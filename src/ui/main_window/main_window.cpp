@@ -7,24 +7,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextBlockFormat>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
-#include "ui/common/button_style.h"
 #include "ui/common/device_pixels.h"
-#include "ui/common/fonts.h"
-#include "ui/common/push_button.h"
-#include "ui/common/widget_colours.h"
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/board_accessibility.h"
 #include "ui/main_window/board_input.h"
-#include "ui/main_window/device_layout.h"
 #include "ui/main_window/field_box.h"
-#include "ui/main_window/field_images.h"
-#include "ui/main_window/field_names.h"
-#include "ui/main_window/panel_texts.h"
 #include "ui/main_window/tree_canvas.h"
 #include "ui/main_window/window_frame.h"
 #include "ui/main_window/window_mover.h"
@@ -35,43 +25,22 @@ using namespace form1;
 
 namespace {
 
-void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
-  for (auto role : {QPalette::Window, QPalette::Base}) SetPaletteColour(widget, role, background);
-  for (auto role : {QPalette::WindowText, QPalette::Text}) SetPaletteColour(widget, role, text);
-  widget->setAutoFillBackground(true);
-}
-
-QTextEdit* MakePanel(QWidget* parent, const char* name, const QRect& rect, const QColor& background,
-                     const QString& text, bool centred) {
-  auto* panel = new QTextEdit(parent);
-  panel->setObjectName(name);
-  panel->setGeometry(rect);
-  panel->setFont(SudEuroFont(kMediumPx));
-  panel->setPlainText(text);
-  panel->setReadOnly(true);
-  // The panels only show their text: no caret, no selection, no focus. They
-  // stay scrollable, since the rules run longer than the panel is tall.
-  panel->setTextInteractionFlags(Qt::NoTextInteraction);
-  panel->setFocusPolicy(Qt::NoFocus);
-  panel->setLineWrapMode(QTextEdit::WidgetWidth);
-  panel->setWordWrapMode(QTextOption::WordWrap);
-  panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  SetColours(panel, background, Qt::black);
-  SetColours(panel->viewport(), background, Qt::black);
-  if (centred) {
-    QTextCursor all(panel->document());
-    all.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setAlignment(Qt::AlignHCenter);
-    all.mergeBlockFormat(format);
-  }
-  panel->hide();
-  return panel;
-}
-
 // The key that switches the symbols on the colour tiles. No window of the
 // game uses a function key; every free letter is kept for access keys.
 constexpr Qt::Key kTileSymbolsKey = Qt::Key_F2;
+
+// What each command button does, in the order of form1::Button.
+constexpr std::array<void (Form1::*)(), kButtonCount> kButtonClicks = {
+    &Form1::cmdSpielStarten_Click,
+    &Form1::cmdSpielAbbrechen_Click,
+    &Form1::cmdTonEinschaltenAusschalten_Click,
+    &Form1::cmdFelderGrundfarbe_Click,
+    &Form1::cmdSpielregeln_Click,
+    &Form1::cmdInformation_Click,
+    &Form1::cmdHighscoreAnzeigen_Click,
+    &Form1::cmdHighscoreErneuern_Click,
+    &Form1::cmdProgrammBeenden_Click,
+};
 
 }  // namespace
 
@@ -85,7 +54,7 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   // Before anything gets a name, which makes Qt ask for its interface.
   BoardAccessibility::Install();
   boardAccessibility_ = new BoardAccessibility(
-      picP_, [this] { return input_ != nullptr ? input_->FocusedField() : -1; }, this);
+      ui_.picP, [this] { return input_ != nullptr ? input_->FocusedField() : -1; }, this);
   setObjectName("Form1");
   setWindowTitle(QString());
   // The window has no caption; a screen reader names it all the same.
@@ -93,23 +62,20 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
-  CreateBoard();
-  CreateRightColumn();
-  CreateButtons();
-  CreatePanels();
+  ui_.SetUp(*this);
+  for (int b = 0; b < kButtonCount; ++b) {
+    connect(ui_.buttons[b], &QPushButton::clicked, this, kButtonClicks[b]);
+  }
+  connect(ui_.cmdGo, &QPushButton::clicked, this, &Form1::cmdGo_Click);
+  connect(ui_.tmrTimer, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
 
-  tmrTimer_ = new QTimer(this);
-  tmrTimer_->setObjectName("tmrTimer");
-  tmrTimer_->setInterval(400);
-  connect(tmrTimer_, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
-
-  input_ = new BoardInput(*this, picP_, game_, *txtSpielregeln_);
+  input_ = new BoardInput(*this, ui_.picP, game_, *ui_.txtSpielregeln);
   connect(input_, &BoardInput::CursorFocused, this,
           [this](int field) { boardAccessibility_->ReportFocus(field); });
   auto* symbols = new QShortcut(QKeySequence(kTileSymbolsKey), this);
   connect(symbols, &QShortcut::activated, this, &Form1::SwitchTileSymbols);
   auto* mover = new WindowMover(*this, [this](QPoint point) { return IsMoveHandle(point); });
-  mover->AddHandle(*lblBreliko_);
+  mover->AddHandle(*ui_.lblBreliko);
   quit_ = [] { QCoreApplication::exit(0); };
   FitToScreen();
 }
@@ -118,87 +84,6 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load() { game_.Form_Load(); }
 
-void Form1::CreateBoard() {
-  for (int i = 0; i < game::kFieldCount; ++i) {
-    auto* field = new FieldBox(i, this);
-    picP_[i] = field;
-    field->setObjectName(QStringLiteral("picP(%1)").arg(i));
-    field->setGeometry(FieldRect(i));
-    field->setAccessibleName(FieldName(i, game::kNoPicture));
-  }
-  // The prototypes the board copies its pictures from; never shown.
-  for (int i = 0; i < game::kPrototypeCount; ++i) {
-    auto* prototype = new FieldBox(i, this);
-    prototype->setObjectName(QStringLiteral("picF(%1)").arg(i));
-    prototype->setGeometry(PrototypeRect(i));
-    prototype->SetPicture(TilePicture{i});
-    prototype->hide();
-    picF_[i] = prototype;
-  }
-}
-
-void Form1::CreateRightColumn() {
-  lblBreliko_ = new QLabel(QStringLiteral("BRELIKO"), this);
-  lblBreliko_->setObjectName("lblBreliko");
-  lblBreliko_->setGeometry(kTitle);
-  lblBreliko_->setFont(SansSerifFont(kLargePx));
-  lblBreliko_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  SetColours(lblBreliko_, kWindowColour, kPaleGreen);
-
-  lblPunkte_ = new QLabel(this);
-  lblPunkte_->setObjectName("lblPunkte");
-  lblPunkte_->setGeometry(kScore);
-  lblPunkte_->setFont(SansSerifFont(kLargePx, true));
-  lblPunkte_->setAlignment(Qt::AlignCenter);
-  lblPunkte_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  lblPunkte_->setLineWidth(1);
-  SetColours(lblPunkte_, Qt::white, Qt::black);
-
-  picCanvas_ = new TreeCanvas(this);
-  picCanvas_->setObjectName("picCanvas");
-  picCanvas_->setGeometry(kCanvas);
-}
-
-void Form1::CreateButtons() {
-  for (int b = 0; b < kButtonCount; ++b) {
-    auto* button = new PushButton(QString::fromUtf8(kButtons[b].caption), this);
-    button->setObjectName(kButtons[b].name);
-    button->setGeometry(kButtons[b].rect);
-    button->setFont(SudEuroFont(kSmallPx));
-    button->setStyleSheet(RaisedButtonStyle(kButtonFace));
-    button->setAutoDefault(false);
-    buttons_[b] = button;
-  }
-  connect(buttons_[kSpielStarten], &QPushButton::clicked, this, &Form1::cmdSpielStarten_Click);
-  connect(buttons_[kSpielAbbrechen], &QPushButton::clicked, this, &Form1::cmdSpielAbbrechen_Click);
-  connect(buttons_[kTonEinschaltenAusschalten], &QPushButton::clicked, this,
-          &Form1::cmdTonEinschaltenAusschalten_Click);
-  connect(buttons_[kFelderGrundfarbe], &QPushButton::clicked, this,
-          &Form1::cmdFelderGrundfarbe_Click);
-  connect(buttons_[kSpielregeln], &QPushButton::clicked, this, &Form1::cmdSpielregeln_Click);
-  connect(buttons_[kInformation], &QPushButton::clicked, this, &Form1::cmdInformation_Click);
-  connect(buttons_[kHighscoreAnzeigen], &QPushButton::clicked, this,
-          &Form1::cmdHighscoreAnzeigen_Click);
-  connect(buttons_[kHighscoreErneuern], &QPushButton::clicked, this,
-          &Form1::cmdHighscoreErneuern_Click);
-  connect(buttons_[kProgrammBeenden], &QPushButton::clicked, this,
-          &Form1::cmdProgrammBeenden_Click);
-
-  cmdGo_ = new QPushButton(QStringLiteral("Go"), this);
-  cmdGo_->setObjectName("cmdGo");
-  cmdGo_->setGeometry(kGo);
-  cmdGo_->setFont(SansSerifFont(kSmallPx));
-  cmdGo_->hide();
-  connect(cmdGo_, &QPushButton::clicked, this, &Form1::cmdGo_Click);
-}
-
-void Form1::CreatePanels() {
-  // Created after the board, so a visible panel lies over the fields.
-  txtSpielregeln_ = MakePanel(this, "txtSpielregeln", kRulesPanel, Qt::white, RulesText(), false);
-  txtInformation_ =
-      MakePanel(this, "txtInformation", kInformationPanel, kPaleGreen, InformationText(), true);
-}
-
 // The green margin, the frame and the title hold the window; the board, with
 // the gaps between its fields, is for the tiles, and the other controls keep
 // their own clicks.
@@ -206,18 +91,21 @@ bool Form1::IsMoveHandle(QPoint point) const {
   const QRect board = FieldRect(0).united(FieldRect(game::kFieldCount - 1));
   if (board.contains(point)) return false;
   const QWidget* hit = childAt(point);
-  return hit == nullptr || hit == lblBreliko_;
+  return hit == nullptr || hit == ui_.lblBreliko;
 }
 
+// Puts the board's fields, the tree canvas and the drag outline on whole
+// device pixels of the screen the window is on.
 void Form1::FitToScreen() {
   const qreal ratio = devicePixelRatio();
   fittedRatio_ = ratio;
-  for (FieldBox* field : picP_) {
-    field->Place(PlaceOnDevicePixels(FieldDeviceRect(field->Index(), ratio), ratio));
+  const DeviceGrid board = BoardOnDevice(ratio);
+  for (FieldBox* field : ui_.picP) {
+    field->Place(PlaceOnDevicePixels(board.Cell(field->Index()), ratio));
   }
   const QRect canvas = CentredOnDesign(kCanvas, TreeCanvas::DeviceSize(ratio), ratio);
-  picCanvas_->Place(PlaceOnDevicePixels(canvas, ratio));
-  picCanvas_->MatchDeviceRatio(ratio);
+  ui_.picCanvas->Place(PlaceOnDevicePixels(canvas, ratio));
+  ui_.picCanvas->MatchDeviceRatio(ratio);
   input_->Fit(ratio);
   update();
 }
@@ -228,11 +116,6 @@ void Form1::FitToScreen() {
 bool Form1::event(QEvent* event) {
   if (event->type() == QEvent::Show && devicePixelRatio() != fittedRatio_) FitToScreen();
   return QWidget::event(event);
-}
-
-void Form1::PaintDrawing(QPainter& painter, const QRect& area, qreal ratio) const {
-  painter.fillRect(area, backColor_);
-  if (frameDrawn_) DrawFrame(painter, ratio);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -246,14 +129,7 @@ void Form1::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   painter.setClipRect(event->rect());
-  PaintDrawing(painter, event->rect(), devicePixelRatio());
-}
-
-QImage Form1::Drawing() const {
-  QImage drawing(kWidth, kHeight, QImage::Format_RGB32);
-  QPainter painter(&drawing);
-  PaintDrawing(painter, drawing.rect(), 1);
-  return drawing;
+  drawing_.Paint(painter, event->rect(), devicePixelRatio());
 }
 
 }  // namespace breliko::ui

@@ -30,7 +30,7 @@ void Form1::cmdSpielAbbrechen_Click() {
 // The switch's caption names what the next click does, and the click reads
 // the state from it.
 void Form1::cmdTonEinschaltenAusschalten_Click() {
-  QPushButton* sound = buttons_[kTonEinschaltenAusschalten];
+  QPushButton* sound = ui_.buttons[kTonEinschaltenAusschalten];
   if (sound->text() == QString::fromUtf8(kSoundOnCaption)) {
     sound->setText(QString::fromUtf8(kSoundOffCaption));
     game_.SetTonAn(true);
@@ -42,27 +42,27 @@ void Form1::cmdTonEinschaltenAusschalten_Click() {
 
 // All fields share one base colour, so field 0 tells which it is.
 void Form1::cmdFelderGrundfarbe_Click() {
-  const auto next = NextBaseColour(picP_[0]->BackColor());
+  const auto next = NextBaseColour(ui_.picP[0]->BackColor());
   if (next) SetBaseColour(*next);
 }
 
 void Form1::cmdSpielregeln_Click() {
-  txtInformation_->hide();
-  txtSpielregeln_->setVisible(!txtSpielregeln_->isVisible());
-  if (txtSpielregeln_->isVisible()) txtSpielregeln_->raise();
+  ui_.txtInformation->hide();
+  ui_.txtSpielregeln->setVisible(!ui_.txtSpielregeln->isVisible());
+  if (ui_.txtSpielregeln->isVisible()) ui_.txtSpielregeln->raise();
 }
 
 void Form1::cmdInformation_Click() {
-  txtSpielregeln_->hide();
-  txtInformation_->setVisible(!txtInformation_->isVisible());
-  if (txtInformation_->isVisible()) txtInformation_->raise();
+  ui_.txtSpielregeln->hide();
+  ui_.txtInformation->setVisible(!ui_.txtInformation->isVisible());
+  if (ui_.txtInformation->isVisible()) ui_.txtInformation->raise();
 }
 
 // Escape closes an open panel; with a tile in hand on the board it puts
 // the tile back instead, before it gets here.
 void Form1::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape &&
-      (txtSpielregeln_->isVisible() || txtInformation_->isVisible())) {
+      (ui_.txtSpielregeln->isVisible() || ui_.txtInformation->isVisible())) {
     HidePanels();
     return;
   }
@@ -78,6 +78,8 @@ void Form1::cmdProgrammBeenden_Click() {
   ProgrammBeenden();
 }
 
+// Closed by the desktop (the window has no close box of its own), the
+// program ends as by its quit button instead of running on unseen.
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
   ProgrammBeenden();
@@ -88,7 +90,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 // which then gives up the rest of the drop; the timer's tick never comes.
 void Form1::ProgrammBeenden() {
   game_.Beenden();
-  tmrTimer_->stop();
+  ui_.tmrTimer->stop();
   if (quit_) quit_();
 }
 

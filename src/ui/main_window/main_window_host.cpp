@@ -33,25 +33,27 @@ void Rename(QWidget* widget, const QString& name) {
 
 void Form1::FieldChanged(int index) {
   const game::Field& field = game_.picP(index);
-  picP_[index]->SetPicture(field.HasPicture() ? std::optional(PictureOf(field.Picture))
-                                              : std::nullopt);
-  picP_[index]->setEnabled(field.Enabled);
+  ui_.picP[index]->SetPicture(field.HasPicture() ? std::optional(PictureOf(field.Picture))
+                                                 : std::nullopt);
+  ui_.picP[index]->setEnabled(field.Enabled);
   // A screen reader hears of the change through the new name.
   const QString name = FieldName(index, field.Picture);
-  Rename(picP_[index], name);
+  Rename(ui_.picP[index], name);
   input_->FieldRenamed(index, name);
 }
 
 void Form1::ScoreChanged(int punkte) {
-  lblPunkte_->setText(QString::number(punkte));
-  Rename(lblPunkte_, ScoreName(punkte));
+  ui_.lblPunkte->setText(QString::number(punkte));
+  Rename(ui_.lblPunkte, ScoreName(punkte));
 }
 
 TilePicture Form1::PictureOf(game::PictureId picture) const { return {picture, tileSymbols_}; }
 
+// All fields and prototypes change pictures together, so fields of one
+// colour still share one picture.
 void Form1::SetTileSymbols(bool on) {
   tileSymbols_ = on;
-  for (int i = 0; i < game::kPrototypeCount; ++i) picF_[i]->SetPicture(PictureOf(i));
+  for (int i = 0; i < game::kPrototypeCount; ++i) ui_.picF[i]->SetPicture(PictureOf(i));
   for (int i = 0; i < game::kFieldCount; ++i) FieldChanged(i);
 }
 
@@ -63,19 +65,18 @@ void Form1::SwitchTileSymbols() {
 void Form1::PlaySound(const std::string& file, int flags) { sound_.Play(file, flags); }
 
 void Form1::cmdGo_Click() {
-  picCanvas_->DrawTree(random_, [] { QCoreApplication::processEvents(); });
+  ui_.picCanvas->DrawTree(random_, [] { QCoreApplication::processEvents(); });
 }
 
 void Form1::RahmenZeichnen() {
-  frameDrawn_ = true;
+  drawing_.DrawFrame();
   update();
 }
 
 // A new background colour wipes whatever was drawn on the window.
 void Form1::SetWindowColour(game::Rgb colour) {
-  backColor_ = QColor(colour.r, colour.g, colour.b);
-  frameDrawn_ = false;
-  SetPaletteColour(lblBreliko_, QPalette::Window, backColor_);
+  drawing_.SetColour(QColor(colour.r, colour.g, colour.b));
+  SetPaletteColour(ui_.lblBreliko, QPalette::Window, drawing_.Colour());
   update();
 }
 
@@ -83,22 +84,22 @@ void Form1::SetWindowColour(game::Rgb colour) {
 // empties every field marked by then.
 void Form1::SetTimerEnabled(bool enabled) {
   if (!enabled) {
-    tmrTimer_->stop();
-  } else if (!tmrTimer_->isActive()) {
-    tmrTimer_->start();
+    ui_.tmrTimer->stop();
+  } else if (!ui_.tmrTimer->isActive()) {
+    ui_.tmrTimer->start();
   }
 }
 
 void Form1::HidePanels() {
-  txtInformation_->hide();
-  txtSpielregeln_->hide();
+  ui_.txtInformation->hide();
+  ui_.txtSpielregeln->hide();
 }
 
 // A game started from its button leaves the focus on no button: Qt would
 // pass it on to the cancel button below, where the Space meant to pick up a
 // tile would end the game just begun.
 void Form1::SetStartButtonVisible(bool visible) {
-  QPushButton* start = buttons_[kSpielStarten];
+  QPushButton* start = ui_.buttons[kSpielStarten];
   if (!visible && start->hasFocus()) start->clearFocus();
   start->setVisible(visible);
   if (visible) start->setFocus();
@@ -106,14 +107,14 @@ void Form1::SetStartButtonVisible(bool visible) {
 
 void Form1::PrepareWindow() {
   SetBaseColour(kStartBaseColour);
-  SetPaletteColour(lblBreliko_, QPalette::WindowText, kStartBaseColour);
-  picCanvas_->SetBackColor(kStartBaseColour);
+  SetPaletteColour(ui_.lblBreliko, QPalette::WindowText, kStartBaseColour);
+  ui_.picCanvas->SetBackColor(kStartBaseColour);
   RahmenZeichnen();
   CentreOnScreen(*this);
 }
 
 void Form1::SetBaseColour(const QColor& colour) {
-  for (FieldBox* field : picP_) field->SetBackColor(colour);
+  for (FieldBox* field : ui_.picP) field->SetBackColor(colour);
 }
 
 void Form1::LoadDialogs() {

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/common/device_pixels.h"
+
 namespace breliko::ui::form1 {
 
 // The main window is a fixed 800 × 600 pixels without any frame of the
@@ -29,6 +31,12 @@ inline constexpr int kBoardTop = 17;
 constexpr QRect FieldRect(int index) {
   return QRect(kBoardLeft + kFieldPitch * (index % 9), kBoardTop + kFieldPitch * (index / 9),
                kFieldSize, kFieldSize);
+}
+
+// The board on a screen of `ratio` device pixels to the pixel; at 1x its
+// cells are those of FieldRect.
+inline DeviceGrid BoardOnDevice(qreal ratio) {
+  return GridOnDevice(FieldRect(0), kFieldPitch, 9, ratio);
 }
 
 inline constexpr QRect kRulesPanel{31, 13, 577, 574};

@@ -79,7 +79,7 @@ void TreeCanvas::Cls() {
 
 void TreeCanvas::MatchDeviceRatio(qreal ratio) {
   if (!image_.isNull() && image_.devicePixelRatio() == ratio) return;
-  const int side = qRound(kInnerSize * ratio);
+  const int side = DeviceLength(kInnerSize, ratio);
   image_ = QImage(side, side, QImage::Format_RGB32);
   image_.setDevicePixelRatio(ratio);
   image_.fill(backColor_);
@@ -87,7 +87,7 @@ void TreeCanvas::MatchDeviceRatio(qreal ratio) {
 }
 
 QSize TreeCanvas::DeviceSize(qreal ratio) {
-  const int side = qRound(kInnerSize * ratio) + 2 * kBorderWidth * DeviceLineWidth(ratio);
+  const int side = DeviceLength(kInnerSize, ratio) + 2 * kBorderWidth * DeviceLineWidth(ratio);
   return QSize(side, side);
 }
 

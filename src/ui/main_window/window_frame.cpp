@@ -19,4 +19,16 @@ void DrawFrame(QPainter& painter, qreal ratio) {
   }
 }
 
+void WindowDrawing::Paint(QPainter& painter, const QRect& area, qreal ratio) const {
+  painter.fillRect(area, colour_);
+  if (frameDrawn_) ui::DrawFrame(painter, ratio);
+}
+
+QImage WindowDrawing::Image() const {
+  QImage image(800, 600, QImage::Format_RGB32);
+  QPainter painter(&image);
+  Paint(painter, image.rect(), 1);
+  return image;
+}
+
 }  // namespace breliko::ui

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QLine>
+#include <QRect>
 
 #include <array>
 
@@ -40,5 +42,26 @@ inline constexpr std::array<FrameLine, 16> kFrameLines = {{
 // Draws the frame on a window of 800 x 600 pixels shown at the device pixel
 // ratio given: each line a band of whole device pixels along its edge.
 void DrawFrame(QPainter& painter, qreal ratio);
+
+// What the main window draws on itself: its background and, once drawn, the
+// frame; a new background colour wipes the frame. Kept as these two facts
+// rather than as a window-sized image, and painted afresh on every paint.
+class WindowDrawing {
+ public:
+  explicit WindowDrawing(const QColor& colour) : colour_(colour) {}
+  void SetColour(const QColor& colour) {
+    colour_ = colour;
+    frameDrawn_ = false;
+  }
+  const QColor& Colour() const { return colour_; }
+  void DrawFrame() { frameDrawn_ = true; }
+  void Paint(QPainter& painter, const QRect& area, qreal ratio) const;
+  // The drawing of the whole window at 1x.
+  QImage Image() const;
+
+ private:
+  QColor colour_;
+  bool frameDrawn_ = false;
+};
 
 }  // namespace breliko::ui

@@ -5,7 +5,7 @@
 #include <QWindow>
 
 #include "main_window_fixture.h"
-#include "ui/main_window/device_layout.h"
+#include "ui/main_window/main_window_layout.h"
 #include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui::testing {
@@ -75,7 +75,7 @@ TEST_F(ScreenChangeTest, FieldsAndCanvasArePlacedAnewOnWholeDevicePixels) {
     for (int i : {0, 40, 80}) {
       const FieldBox* field = Field(form, i);
       const QRectF area = field->Area().translated(field->pos());
-      const QRect device = form1::FieldDeviceRect(i, ratio);
+      const QRect device = form1::BoardOnDevice(ratio).Cell(i);
       EXPECT_DOUBLE_EQ(area.left() * ratio, device.left()) << i;
       EXPECT_DOUBLE_EQ(area.width() * ratio, device.width()) << i;
     }
