@@ -106,6 +106,13 @@ TEST_F(DesktopHabitsTest, TheDragOutlineFollowsThePointerFromWhereItTookHold) {
   ASSERT_NE(outline, nullptr);
   EXPECT_TRUE(outline->isVisible());
   EXPECT_EQ(outline->pos(), field->pos() + QPoint(7, 5));
+  // Its dots are dark grey, whatever they lie over.
+  const QImage shot = form.grab().toImage();
+  int dots = 0;
+  for (int x = 0; x < outline->width(); ++x) {
+    dots += shot.pixelColor(outline->pos() + QPoint(x, 0)) == QColor(64, 64, 64) ? 1 : 0;
+  }
+  EXPECT_GE(dots, outline->width() / 4);
   QTest::mouseRelease(field, Qt::LeftButton, {}, grip + QPoint(7, 5));
 }
 

@@ -188,6 +188,18 @@ TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   EXPECT_TRUE(CursorFrame(form)->isVisible());
   EXPECT_TRUE(CursorFrame(form)->hasFocus());
   EXPECT_TRUE(CursorFrame(form)->geometry().contains(Field(form, kMiddle)->geometry()));
+  // Black, white, black from the outside in, equally deep on every side.
+  const QImage shot = form.grab().toImage();
+  const QRect frame = CursorFrame(form)->geometry();
+  const QColor rings[] = {Qt::black, Qt::black, Qt::black, Qt::white, Qt::white, Qt::black};
+  for (int depth = 0; depth < 6; ++depth) {
+    const QPoint mid = frame.center();
+    for (const QPoint at :
+         {QPoint(mid.x(), frame.top() + depth), QPoint(mid.x(), frame.bottom() - depth),
+          QPoint(frame.left() + depth, mid.y()), QPoint(frame.right() - depth, mid.y())}) {
+      EXPECT_EQ(shot.pixelColor(at), rings[depth]) << "at " << at.x() << "," << at.y();
+    }
+  }
   Key(Qt::Key_Up);
   EXPECT_EQ(CursorField(form), kMiddle - 9);
   for (int i = 0; i < 12; ++i) Key(Qt::Key_Left);

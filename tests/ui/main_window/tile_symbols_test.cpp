@@ -82,6 +82,37 @@ TEST(TileSymbols, TheSevenShapesDifferFromOneAnother) {
   }
 }
 
+// Each symbol's place and weight on the tile: the pixels it changes and
+// their bounding box. A symbol drawn a pixel off, or missing a point of its
+// outline, shows here.
+TEST(TileSymbols, EachShapeHasItsPlaceAndWeight) {
+  struct Extent {
+    int left, top, right, bottom, pixels;
+  };
+  const std::array<Extent, kSymbolColourCount> extents = {{
+      {18, 18, 43, 43, 572},  // disc
+      {18, 18, 43, 40, 328},  // triangle, point up
+      {20, 20, 41, 41, 484},  // square
+      {17, 17, 44, 44, 420},  // diamond
+      {17, 17, 44, 44, 460},  // cross
+      {17, 17, 44, 44, 448},  // ring
+      {17, 17, 44, 42, 304},  // star, point up
+  }};
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const Shape shape = ShapeOf(colour);
+    QRect box;
+    for (int i = 0; i < kSize * kSize; ++i) {
+      if (shape[i]) box |= QRect(i % kSize, i / kSize, 1, 1);
+    }
+    const Extent& expected = extents[colour];
+    EXPECT_EQ(box,
+              QRect(QPoint(expected.left, expected.top), QPoint(expected.right, expected.bottom)))
+        << colour << ": " << box.left() << ", " << box.top() << ", " << box.right() << ", "
+        << box.bottom() << ", " << Count(shape);
+    EXPECT_EQ(Count(shape), expected.pixels) << colour;
+  }
+}
+
 TEST(TileSymbols, EverySymbolTileKeepsItsBevelAndAMarginInside) {
   constexpr int kFree = kBevelWidth + 4;
   for (int colour = 0; colour < kSymbolColourCount; ++colour) {
