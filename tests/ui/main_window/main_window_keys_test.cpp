@@ -210,7 +210,10 @@ TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
   ASSERT_TRUE(PickedMark(form)->isVisible());
+  const QWidget* outline = form.findChild<QWidget*>(QStringLiteral("dragOutline"));
+  const QPoint before = outline->pos();
   Key(Qt::Key_Right);
+  EXPECT_EQ(outline->pos() - before, QPoint(kFieldPitch, 0)) << "the outline goes with the cursor";
   Key(Qt::Key_Escape);
   EXPECT_FALSE(PickedMark(form)->isVisible());
   // Space on the empty field now picks nothing up, and so drops nothing.
