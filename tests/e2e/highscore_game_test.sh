@@ -78,7 +78,20 @@ expect_small_window "the game's end asks for a name" "$entry_size" "$entry_place
   give_up "no name entry after a game that beat the tenth place (-1)"
 # Keys go to the name box once the entry window has the focus.
 wait_for_focus "$entry_size" || fail "the name entry did not get the keyboard focus"
-timeout 20 xdotool type --delay 40 "$player"
+# Each letter is sent as the key of its key symbol: `xdotool type` now and
+# then drops a letter outside ASCII, even where the layout has its key.
+key_symbols() {
+  local LC_ALL=C.UTF-8 text=$1 i
+  for ((i = 0; i < ${#text}; i++)); do
+    case ${text:i:1} in
+      Ĉ) echo shift+ccircumflex ;; ĉ) echo ccircumflex ;; ĝ) echo gcircumflex ;;
+      ĥ) echo hcircumflex ;; ĵ) echo jcircumflex ;; ŝ) echo scircumflex ;;
+      ŭ) echo ubreve ;; " ") echo space ;; *) echo "${text:i:1}" ;;
+    esac
+  done
+}
+mapfile -t keys < <(key_symbols "$player")
+timeout 20 xdotool key --delay 40 "${keys[@]}"
 press_keys alt+k  # "kontinui"
 wait_for_window_gone "$entry_size" || fail "Alt+K (kontinui) left the name entry open"
 expect_small_window "the name entry shows the list" "$list_size" "$list_place"
