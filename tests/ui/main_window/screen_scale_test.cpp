@@ -148,6 +148,18 @@ TEST_F(ScreenScaleTest, ADragMovesATileAndAReleaseOnAGapDoesNothing) {
   const auto centre = [&](int field) {
     return Field(form, field)->Area().translated(Field(form, field)->pos()).center().toPoint();
   };
+  // At a fractional scale a field's widget reaches into the gap; a press
+  // there holds no tile.
+  form.game().Belegen(41, game::kRed);
+  FieldBox* red = Field(form, 41);
+  for (const QPoint edge :
+       {QPoint(0, red->height() / 2), QPoint(red->width() - 1, red->height() / 2)}) {
+    if (red->Covers(edge)) continue;
+    QTest::mousePress(red, Qt::LeftButton, {}, edge);
+    QTest::mouseRelease(red, Qt::LeftButton, {}, red->mapFrom(&form, centre(42)));
+    EXPECT_EQ(form.game().picP(41).Picture, game::kRed) << "a press on the gap at " << edge.x();
+  }
+  form.game().cmdSpielAbbrechen_Click();
   form.game().Belegen(0, game::kGreen);
   const QRectF first = Field(form, 0)->Area().translated(Field(form, 0)->pos());
   drag(0, QPoint(static_cast<int>(first.right()), static_cast<int>(first.center().y())));
