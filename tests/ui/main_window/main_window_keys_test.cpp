@@ -210,6 +210,10 @@ TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
   ASSERT_TRUE(PickedMark(form)->isVisible());
+  const QPoint washed = Field(form, kMiddle)->pos() + QPoint(14, 31);  // off the mark's ring
+  EXPECT_GT(form.grab().toImage().pixelColor(washed).lightness(),
+            FieldImage(game::kRed).pixelColor(14, 31).lightness())
+      << "the picked tile is paled";
   const QWidget* outline = form.findChild<QWidget*>(QStringLiteral("dragOutline"));
   const QPoint before = outline->pos();
   Key(Qt::Key_Right);
