@@ -106,6 +106,7 @@ TEST_F(DesktopHabitsTest, TheDragOutlineFollowsThePointerFromWhereItTookHold) {
   ASSERT_NE(outline, nullptr);
   EXPECT_TRUE(outline->isVisible());
   EXPECT_EQ(outline->pos(), field->pos() + QPoint(7, 5));
+  EXPECT_EQ(outline->size(), field->size()) << "the whole field's outline";
   // Its dots are dark grey, whatever they lie over.
   const QImage shot = form.grab().toImage();
   int dots = 0;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <functional>
+#include <set>
 
 #include "main_window_fixture.h"
 #include "ui/highscore_windows/highscore_windows.h"
@@ -59,12 +60,29 @@ TEST_F(Form1Test, TheSoundSwitchNamesWhatTheNextClickDoes) {
   EXPECT_TRUE(form.game().TonAn());
 }
 
+// Counts the paint events of the widgets it watches.
+struct PaintCounter : QObject {
+  std::set<QObject*> painted;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted.insert(watched);
+    return false;
+  }
+};
+
+// Each field takes the new colour and shows it at once.
 TEST_F(Form1Test, TheBaseColourStepsThroughSixColoursAndBack) {
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  PaintCounter counter;
+  for (int i = 0; i < game::kFieldCount; ++i) Field(form, i)->installEventFilter(&counter);
   const std::vector<QColor> expected = {{255, 255, 255}, {230, 230, 230}, {195, 195, 195},
                                         {0, 0, 0},       {255, 230, 230}, {230, 255, 230}};
   for (const QColor& colour : expected) {
+    counter.painted.clear();
     CommandButton(form, kFelderGrundfarbe)->click();
+    QCoreApplication::processEvents();
     for (int i = 0; i < game::kFieldCount; ++i) ASSERT_EQ(Field(form, i)->BackColor(), colour) << i;
+    EXPECT_EQ(counter.painted.size(), std::size_t{game::kFieldCount}) << "fields repainted";
   }
   EXPECT_EQ(Canvas(form)->BackColor(), QColor(230, 255, 230));
   EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::WindowText), QColor(230, 255, 230));
