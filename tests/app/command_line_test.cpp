@@ -43,6 +43,7 @@ TEST(CommandLine, HelpNamesTheProgramAndEveryOption) {
     const CommandLine line = Read({QString::fromLatin1(help)});
     EXPECT_EQ(line.action, Action::kPrint) << help;
     EXPECT_TRUE(line.text.startsWith(QStringLiteral("Usage: breliko "))) << line.text.toStdString();
+    EXPECT_TRUE(line.text.contains(QStringLiteral("a colour board game"))) << "what it is";
     EXPECT_TRUE(line.text.contains(QStringLiteral("--user-game-folder"))) << help;
     EXPECT_TRUE(line.text.contains(QStringLiteral("--symbols"))) << help;
     EXPECT_TRUE(line.text.contains(QStringLiteral("F2"))) << "the key that switches them";

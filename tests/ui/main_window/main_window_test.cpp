@@ -119,6 +119,18 @@ TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
 
 // The hidden prototypes hold the field images in their order, so the board,
 // which copies their pictures, shows what each colour index names.
+// A field takes the presses on its own 62 × 62 pixels, from the first to
+// the last, and none on the gap round it.
+TEST_F(Form1Test, AFieldTakesPressesOnItsOwnPixelsOnly) {
+  const FieldBox* field = Field(form, 40);
+  const std::pair<QPointF, bool> presses[] = {
+      {{0, 0}, true},      {{61.9, 61.9}, true}, {{0, 61}, true},   {{61, 0}, true},
+      {{-0.1, 31}, false}, {{31, -0.1}, false},  {{62, 31}, false}, {{31, 62}, false}};
+  for (const auto& [at, covered] : presses) {
+    EXPECT_EQ(field->Covers(at), covered) << at.x() << "," << at.y();
+  }
+}
+
 TEST_F(Form1Test, ThePrototypesHoldTheFieldImagesInTheirOrder) {
   for (int i = 0; i < kFieldImageCount; ++i) {
     ASSERT_NE(Prototype(form, i)->Picture(), nullptr) << i;
