@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "sound/sound_output.h"
+#include "ui/common/keyboard_cues.h"
 #include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
@@ -79,6 +80,8 @@ class RecordingSound : public sound::SoundOutput {
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() : form(sound, random, highscore::HighscoreFile(folder.filePath("P1.dat"))) {
+    // The cues are the application's: each test starts as before any key.
+    KeyboardCues::Reset();
     form.SetQuitAction([this] { ++quits; });
     form.Form_Load();
   }
