@@ -61,10 +61,12 @@ QTextEdit* MakePanel(QWidget* parent, const char* name, const QRect& rect, const
 void Controls::SetUp(QWidget& window) {
   for (int i = 0; i < game::kFieldCount; ++i) {
     auto* field = new FieldBox(i, &window);
+    // On the board before it is named: naming it makes Qt ask for its
+    // interface, which is a board cell only for a field on the board.
+    picP[i] = field;
     field->setObjectName(QStringLiteral("picP(%1)").arg(i));
     field->setGeometry(FieldRect(i));
     field->setAccessibleName(FieldName(i, game::kNoPicture));
-    picP[i] = field;
   }
   for (int i = 0; i < game::kPrototypeCount; ++i) {
     auto* prototype = new FieldBox(i, &window);
