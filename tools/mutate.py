@@ -15,7 +15,11 @@ REGEX overrides this), never the soak. One line per mutant:
 
     src/game/board.cpp:42:17  "<" -> "<="  KILLED (by Board.Edges)
 
-and last the score, killed / (killed + survived), and the survivors.
+and last the score, killed / (killed + survived), and the survivors. A
+mutant listed in the tree's tools/mutate_equivalents.txt, reviewed as one no
+player, file or sound can tell from the program, is not built: its line says
+EQUIVALENT, and the score leaves it out. An entry names the mutated line,
+the line before it and the mutant, so a line that changes is tried again.
 """
 
 import argparse
@@ -82,6 +86,44 @@ class Mutant:
 
     def where(self):
         return f"{self.path}:{self.line}:{self.col}"
+
+    def key(self, original):
+        """What names the mutant in the equivalents file: its file, the line
+        before it that is not blank, the lines it replaces and the lines it
+        puts there, each run of blanks one space."""
+        lines = original.split("\n")
+        before = [text for text in lines[:self.line - 1] if text.strip()][-1:]
+        replaced = lines[self.line - 1:self.line - 1 + self.count]
+        return (self.path, " ".join(" ".join(before).split()),
+                " ".join(" ".join(replaced).split()), " ".join(" ".join(self.new_lines).split()))
+
+
+FIELDS = ("file", "after", "line", "mutant", "why")
+
+
+def read_equivalents(path):
+    """{(file, after, line, mutant): why} from the equivalents file: entries
+    of "file:", "after:", "line:", "mutant:" and "why:" lines, a blank line
+    between."""
+    if not os.path.isfile(path):
+        return {}
+    found, entry = {}, {}
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n") + [""]
+    for number, text in enumerate(lines, 1):
+        if text.startswith("#"):
+            continue
+        if text.strip():
+            name, _, value = text.partition(":")
+            if name not in FIELDS or name in entry:
+                raise SystemExit(f"{path}:{number}: expected one of {', '.join(FIELDS)}")
+            entry[name] = " ".join(value.split())
+        elif entry:
+            if len(entry) != len(FIELDS):
+                raise SystemExit(f"{path}:{number}: an entry needs {', '.join(FIELDS)}")
+            found[tuple(entry[name] for name in FIELDS[:-1])] = entry["why"]
+            entry = {}
+    return found
 
 
 def blank_non_code(lines):
@@ -492,8 +534,13 @@ def parse_args(argv):
     parser.add_argument("--timeout", type=int, default=60, help="seconds a test may take")
     parser.add_argument("--jobs", type=int, default=1, help="tests run side by side")
     parser.add_argument("--list", action="store_true", help="print the mutants, run nothing")
+    parser.add_argument("--equivalents",
+                        help="the reviewed equivalent mutants "
+                        "(default: SOURCE/tools/mutate_equivalents.txt)")
     args = parser.parse_args(argv)
     args.source = os.path.realpath(args.source)
+    args.equivalents = args.equivalents or os.path.join(args.source, "tools",
+                                                        "mutate_equivalents.txt")
     args.build = os.path.realpath(args.build or os.path.join(args.source, "build-mutate"))
     return args
 
@@ -515,9 +562,19 @@ def main(argv):
         if mutants:
             mutants_by_file[path] = mutants
     order = choose(mutants_by_file, args.seed, args.budget is not None)
+    equivalents = read_equivalents(args.equivalents)
+    why_equivalent = {id(m): equivalents.get(m.key(texts[m.path])) for m in order}
+    # An entry of a file that was mutated whole but matched none of its
+    # mutants names a line that changed: it is to be reviewed again.
+    keys = {m.key(texts[m.path]) for m in order}
+    for key in equivalents:
+        if key not in keys and key[0] in wanted and wanted[key[0]] is None:
+            print(f'{args.equivalents}: {key[0]} has no line "{key[2]}" with a mutant '
+                  f'"{key[3]}" any more; review the entry')
     if args.list:
         for m in order:
-            print(f"{m.where()}  {m.change}")
+            why = why_equivalent[id(m)]
+            print(f"{m.where()}  {m.change}" + (f"  EQUIVALENT ({why})" if why else ""))
         print(f"{len(order)} mutants")
         return 0
     if not order:
@@ -541,7 +598,8 @@ def main(argv):
         for mutant in order:
             if args.budget is not None and time.monotonic() - start > args.budget * 60:
                 break
-            result = runner.try_mutant(mutant, texts[mutant.path])
+            why = why_equivalent[id(mutant)]
+            result = f"EQUIVALENT ({why})" if why else runner.try_mutant(mutant, texts[mutant.path])
             results.append((mutant, result))
             print(f"{mutant.where()}  {mutant.change}  {result}", flush=True)
     finally:
@@ -551,10 +609,12 @@ def main(argv):
     killed = sum(r.startswith("KILLED") for _, r in results)
     survivors = [m for m, r in results if r == "SURVIVED"]
     broken = sum(r == "DOES-NOT-COMPILE" for _, r in results)
+    equivalent = sum(r.startswith("EQUIVALENT") for _, r in results)
     tested = killed + len(survivors)
     score = f"{100 * killed / tested:.1f} %" if tested else "-"
-    print(f"score: {killed} killed of {tested} ({score}); {broken} did not compile; "
-          f"{len(order) - len(results)} left untried; {(time.monotonic() - start) / 60:.1f} min")
+    print(f"score: {killed} killed of {tested} ({score}); {equivalent} equivalent; "
+          f"{broken} did not compile; {len(order) - len(results)} left untried; "
+          f"{(time.monotonic() - start) / 60:.1f} min")
     if survivors:
         print("survivors:")
         for m in survivors:

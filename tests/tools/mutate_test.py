@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """tools/mutate.py on the tree of a few lines in mutate_tree/: a planted slip
-is killed, a mutant that cannot change anything survives, an endless loop is
-cut off, a mutant that does not compile is told apart, the working tree
-stays as it was, and --base picks only the lines a change touched."""
+is killed, a mutant that cannot change anything survives, or is set aside
+where the tree's equivalents file names it, an endless loop is cut off, a
+mutant that does not compile is told apart, the working tree stays as it
+was, and --base picks only the lines a change touched."""
 
 import os
 import re
@@ -61,7 +62,7 @@ class MutateRun(unittest.TestCase):
     def test_each_mutant_is_judged(self):
         cases = [
             (4, '">" -> ">="', "KILLED (by wins_test)"),  # the tie the test checks
-            (8, '">" -> ">="', "SURVIVED"),  # equal numbers: either is the larger
+            (8, '">" -> ">="', "EQUIVALENT (equal numbers: either is the larger)"),
             (8, 'negate "if (a > b)"', "KILLED (by wins_test)"),
             (8, 'drop "if (a > b) return a;"', "KILLED (by wins_test)"),
             (16, '"1" -> "0"', "KILLED (by wins_test, timeout)"),  # n -= 0 never ends
@@ -77,12 +78,11 @@ class MutateRun(unittest.TestCase):
         # The #include and the comments, one of them quoting ">=".
         self.assertFalse(mutated & {"1", "3", "6", "12", "22"}, mutated)
 
-    def test_score_leaves_out_what_did_not_compile(self):
+    def test_score_leaves_out_the_equivalent_and_what_did_not_compile(self):
         killed = len(re.findall(r"  KILLED \(", self.output))
-        self.assertIn(f"score: {killed} killed of {killed + 1} ", self.output)
-        self.assertIn("; 2 did not compile;", self.output)
-        survivors = self.output.split("survivors:\n", 1)[1].split("\n")
-        self.assertRegex(survivors[0], rf'^  {re.escape(WINS)}:8:\d+  ">" -> ">="$')
+        self.assertIn(f"score: {killed} killed of {killed} (100.0 %); 1 equivalent; "
+                      "2 did not compile;", self.output)
+        self.assertNotIn("survivors:", self.output)
 
     def test_working_tree_untouched(self):
         self.assertEqual(tree_bytes(TREE), self.before)
@@ -90,25 +90,41 @@ class MutateRun(unittest.TestCase):
 
 
 class ChangedLines(unittest.TestCase):
+    def changed_tree(self, repo, changes):
+        """A commit of the tree, then its lines changed: {line number: text}."""
+        shutil.copytree(TREE, repo, dirs_exist_ok=True)
+        git = ["git", "-C", repo, "-c", "user.name=t", "-c", "user.email=t@t"]
+        subprocess.run(git + ["init", "-q"], check=True)
+        subprocess.run(git + ["add", "."], check=True)
+        subprocess.run(git + ["commit", "-q", "-m", "tree"], check=True)
+        path = os.path.join(repo, WINS)
+        with open(path, encoding="utf-8") as f:
+            lines = f.read().split("\n")
+        for number, text in changes.items():
+            lines[number - 1] = text
+        with open(path, "w", encoding="utf-8") as f:
+            f.write("\n".join(lines))
+
     def test_only_the_lines_a_change_touched(self):
         with tempfile.TemporaryDirectory(prefix="breliko-mutate-git.") as repo:
-            shutil.copytree(TREE, repo, dirs_exist_ok=True)
-            git = ["git", "-C", repo, "-c", "user.name=t", "-c", "user.email=t@t"]
-            subprocess.run(git + ["init", "-q"], check=True)
-            subprocess.run(git + ["add", "."], check=True)
-            subprocess.run(git + ["commit", "-q", "-m", "tree"], check=True)
-            path = os.path.join(repo, WINS)
-            with open(path, encoding="utf-8") as f:
-                lines = f.read().split("\n")
-            lines[13] = "  int rounds = 2;"  # line 14
-            lines[26] = "    case 5:"  # line 27
-            with open(path, "w", encoding="utf-8") as f:
-                f.write("\n".join(lines))
+            self.changed_tree(repo, {14: "  int rounds = 2;", 27: "    case 5:"})
             listed = mutate("--base", "HEAD", "--list", source=repo)
         where = re.findall(r"^src/wins/wins\.cpp:(\d+):", listed, re.MULTILINE)
         self.assertEqual(sorted(set(where)), ["14", "27"])
         self.assertIn('"2" -> "3"', listed)
         self.assertIn('"5" -> "4"', listed)
+
+    # An equivalent mutant of a line that changed is tried and survives, and
+    # the entry that named the old line is told to be reviewed.
+    def test_a_changed_line_is_tried_again(self):
+        with tempfile.TemporaryDirectory(prefix="breliko-mutate-git.") as repo:
+            self.changed_tree(repo, {8: "  if (a >= b) return a;"})
+            run = mutate("--base", "HEAD", source=repo)
+            listed = mutate("--files", WINS, "--list", source=repo)
+        self.assertRegex(run, rf'(?m)^{re.escape(WINS)}:8:\d+  ">=" -> ">"  SURVIVED$')
+        self.assertRegex(run, r"(?m)^score: 2 killed of 3 \(66\.7 %\); 0 equivalent;")
+        self.assertIn('src/wins/wins.cpp has no line "if (a > b) return a;" with a mutant '
+                      '"if (a >= b) return a;" any more', listed)
 
 
 if __name__ == "__main__":

@@ -88,7 +88,7 @@ QPainterPath Outline(Shape shape) {
   return path;
 }
 
-// Dark tiles (only the blue one) get a pale symbol, the others a deep shade
+// Dark tiles (red, blue and magenta) get a pale symbol, the others a deep shade
 // of their own colour: both read as clearly in grey as in colour.
 QColor SymbolTone(const QColor& tile) {
   const double luminance = 0.2126 * tile.redF() + 0.7152 * tile.greenF() + 0.0722 * tile.blueF();

@@ -86,6 +86,7 @@ TEST_P(DevicePixelsAtRatio, EdgeLinesCountFromTheirOwnEdge) {
   EXPECT_EQ(edges.DeviceRect(QRect(0, 0, 800, 1)), QRect(0, 0, width, line));
   EXPECT_EQ(edges.DeviceRect(QRect(0, 2, 800, 1)), QRect(0, 2 * line, width, line));
   EXPECT_EQ(edges.DeviceRect(QRect(300, 0, 1, 1)).left(), 300 * line) << "the near half";
+  EXPECT_EQ(edges.DeviceRect(QRect(400, 0, 1, 1)).left(), width - 400 * line) << "the middle";
   EXPECT_EQ(edges.DeviceRect(QRect(798, 1, 1, 598)).left(), width - 2 * line);
   EXPECT_EQ(edges.DeviceRect(QRect(0, 599, 800, 1)).bottom(), DeviceLength(600, ratio) - 1);
 }

@@ -210,10 +210,18 @@ TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);
   ASSERT_TRUE(PickedMark(form)->isVisible());
-  const QPoint washed = Field(form, kMiddle)->pos() + QPoint(14, 31);  // off the mark's ring
-  EXPECT_GT(form.grab().toImage().pixelColor(washed).lightness(),
+  const QImage shot = form.grab().toImage();
+  const QPoint corner = Field(form, kMiddle)->pos();
+  EXPECT_GT(shot.pixelColor(corner + QPoint(14, 31)).lightness(),  // off the mark's ring
             FieldImage(game::kRed).pixelColor(14, 31).lightness())
       << "the picked tile is paled";
+  // The ring's top edge: black dashes of two pen widths, their square caps
+  // reaching half a pen width into the white gaps.
+  std::string ringTop;
+  for (int x = 6; x < 56; ++x) {
+    ringTop += shot.pixelColor(corner + QPoint(x, 8)).lightness() < 128 ? '#' : '.';
+  }
+  EXPECT_EQ(ringTop, ".#########...#########...#########...#########....");
   const QWidget* outline = form.findChild<QWidget*>(QStringLiteral("dragOutline"));
   const QPoint before = outline->pos();
   Key(Qt::Key_Right);

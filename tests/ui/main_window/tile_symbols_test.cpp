@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 
 #include "ui/main_window/field_images.h"
@@ -110,6 +111,23 @@ TEST(TileSymbols, EachShapeHasItsPlaceAndWeight) {
         << colour << ": " << box.left() << ", " << box.top() << ", " << box.right() << ", "
         << box.bottom() << ", " << Count(shape);
     EXPECT_EQ(Count(shape), expected.pixels) << colour;
+  }
+}
+
+// The symbol's own colour, the most common one in its shape: a pale tint on
+// the dark tiles, a deep shade of their own colour on the light ones.
+TEST(TileSymbols, EachSymbolHasItsTone) {
+  const std::array<const char*, kSymbolColourCount> tones = {
+      {"#ffe5e5", "#332700", "#333300", "#003300", "#003333", "#e5e5ff", "#ffe5ff"}};
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const Shape shape = ShapeOf(colour);
+    std::map<QRgb, int> counts;
+    for (int i = 0; i < kSize * kSize; ++i) {
+      if (shape[i]) ++counts[SymbolFieldImage(colour).pixel(i % kSize, i / kSize)];
+    }
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](auto& a, auto& b) { return a.second < b.second; });
+    EXPECT_EQ(QColor(most->first).name().toStdString(), tones[colour]) << colour;
   }
 }
 
