@@ -187,7 +187,8 @@ TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   EXPECT_EQ(CursorField(form), kMiddle);
   EXPECT_TRUE(CursorFrame(form)->isVisible());
   EXPECT_TRUE(CursorFrame(form)->hasFocus());
-  EXPECT_TRUE(CursorFrame(form)->geometry().contains(Field(form, kMiddle)->geometry()));
+  EXPECT_EQ(CursorFrame(form)->geometry(), Field(form, kMiddle)->geometry().adjusted(-3, -3, 3, 3))
+      << "the frame reaches three pixels round its field";
   // Black, white, black from the outside in, equally deep on every side.
   const QImage shot = form.grab().toImage();
   const QRect frame = CursorFrame(form)->geometry();
