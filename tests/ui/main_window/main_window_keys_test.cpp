@@ -241,6 +241,22 @@ TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   EXPECT_EQ(form.game().picP(kMiddle).Picture, game::kRed);
 }
 
+// While the mouse holds a tile, even the first field's, Space picks none up;
+// the drop takes the outline away.
+TEST_F(KeysTest, WhileTheMouseHoldsATileSpacePicksNothingUp) {
+  RedTileUnderTheCursor();
+  form.game().Belegen(0, game::kRed);
+  FieldBox* first = Field(form, 0);
+  QTest::mousePress(first, Qt::LeftButton, {}, QPoint(31, 31));
+  const QWidget* outline = form.findChild<QWidget*>(QStringLiteral("dragOutline"));
+  ASSERT_TRUE(outline->isVisible());
+  Walk(kMiddle);  // the press hid the cursor; the arrows bring it back
+  Key(Qt::Key_Space);
+  EXPECT_FALSE(PickedMark(form)->isVisible());
+  QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(31, 31));
+  EXPECT_FALSE(outline->isVisible());
+}
+
 TEST_F(KeysTest, SpaceOnTheTileItselfIsTheClickOnATile) {
   RedTileUnderTheCursor();
   Key(Qt::Key_Space);

@@ -114,6 +114,31 @@ TEST(TileSymbols, EachShapeHasItsPlaceAndWeight) {
   }
 }
 
+// Every symbol is centred on its tile: all are even left and right, and all
+// but the triangle and the star, which point up, top and bottom as well.
+TEST(TileSymbols, EachSymbolIsCentred) {
+  for (int colour = 0; colour < kSymbolColourCount; ++colour) {
+    const Shape shape = ShapeOf(colour);
+    const bool pointsUp = colour == 1 || colour == 6;
+    int leftRight = 0;
+    int topBottom = 0;
+    for (int y = 0; y < kSize; ++y) {
+      for (int x = 0; x < kSize; ++x) {
+        const bool here = shape[y * kSize + x];
+        leftRight += here != shape[y * kSize + kSize - 1 - x] ? 1 : 0;
+        topBottom += here != shape[(kSize - 1 - y) * kSize + x] ? 1 : 0;
+      }
+    }
+    // Antialiasing may round a few rim pixels differently on either side;
+    // a shape a pixel off its centre differs all along its edge.
+    constexpr int kRimPixels = 8;
+    EXPECT_LE(leftRight, kRimPixels) << colour;
+    if (!pointsUp) {
+      EXPECT_LE(topBottom, kRimPixels) << colour;
+    }
+  }
+}
+
 // The symbol's own colour, the most common one in its shape: a pale tint on
 // the dark tiles, a deep shade of their own colour on the light ones.
 TEST(TileSymbols, EachSymbolHasItsTone) {
