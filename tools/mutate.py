@@ -563,12 +563,12 @@ def main(argv):
             mutants_by_file[path] = mutants
     order = choose(mutants_by_file, args.seed, args.budget is not None)
     equivalents = read_equivalents(args.equivalents)
-    why_equivalent = {id(m): equivalents.get(m.key(texts[m.path])) for m in order}
+    keys = {id(m): m.key(texts[m.path]) for m in order}
+    why_equivalent = {i: equivalents.get(key) for i, key in keys.items()}
     # An entry of a file that was mutated whole but matched none of its
     # mutants names a line that changed: it is to be reviewed again.
-    keys = {m.key(texts[m.path]) for m in order}
     for key in equivalents:
-        if key not in keys and key[0] in wanted and wanted[key[0]] is None:
+        if key not in keys.values() and key[0] in wanted and wanted[key[0]] is None:
             print(f'{args.equivalents}: {key[0]} has no line "{key[2]}" with a mutant '
                   f'"{key[3]}" any more; review the entry')
     if args.list:
