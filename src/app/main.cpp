@@ -52,11 +52,11 @@ int Play(const breliko::app::StartOptions& options, int argc, char** argv) {
 
   breliko::app::GameFolders folders = breliko::app::WorkingDirectoryFolders();
   if (options.userGameFolder) {
-    QString problem;
+    breliko::app::FolderProblem problem;
     const auto userFolders =
         breliko::app::UserGameFolders(QCoreApplication::applicationDirPath(), problem);
     if (!userFolders) {
-      breliko::app::ReportStartFailure(problem);
+      breliko::app::ReportStartFailure(problem.console, problem.player);
       return 1;
     }
     folders = *userFolders;

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -19,12 +20,14 @@ bool HasDisplay() {
 
 }  // namespace
 
-void ReportStartFailure(const QString& problem) {
-  std::fprintf(stderr, "breliko: %s\n", qUtf8Printable(problem));
+void ReportStartFailure(const QString& consoleLine, const QString& playerText) {
+  std::fprintf(stderr, "breliko: %s\n", qUtf8Printable(consoleLine));
   if (!HasDisplay()) return;
   QMessageBox box(QMessageBox::Critical, QStringLiteral("BRELIKO"),
-                  QStringLiteral("BRELIKO ne povas starti."), QMessageBox::Close);
-  box.setInformativeText(problem);
+                  QStringLiteral("BRELIKO ne povas starti."));
+  box.setInformativeText(playerText);
+  // Qt's own "Close" would be the one English word in the window.
+  box.setEscapeButton(box.addButton(QStringLiteral("Fermi"), QMessageBox::AcceptRole));
   box.exec();
 }
 

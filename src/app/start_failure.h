@@ -6,9 +6,9 @@
 namespace breliko::app {
 
 // One line on standard error, and, where the program has a display, a small
-// window with the same problem: started from the menu, the program has no
-// terminal, and it would seem to do nothing at all. Returns once the player
-// has closed the window.
-void ReportStartFailure(const QString& problem);
+// window with the same problem in Esperanto: started from the menu, the
+// program has no terminal, and it would seem to do nothing at all. Returns
+// once the player has closed the window.
+void ReportStartFailure(const QString& consoleLine, const QString& playerText);
 
 }  // namespace breliko::app

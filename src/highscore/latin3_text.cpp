@@ -18,15 +18,7 @@ qsizetype CharacterLength(const QString& text, qsizetype index) {
 
 }  // namespace
 
-bool IsLatin3(const QString& text) {
-  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-  const QByteArray bytes = encoder.encode(text.normalized(QString::NormalizationForm_C));
-  return !encoder.hasError();
-}
-
-QByteArray ToLatin3(const QString& text) {
-  // A keyboard may send "ĉ" as "c" plus a combining circumflex; composed, it
-  // is the one letter the code page has.
+QByteArray ToLatin3(const QString& text, std::optional<char> standIn) {
   const QString composed = text.normalized(QString::NormalizationForm_C);
 
   // Stateless: otherwise a lone high surrogate at the end is held back for a
@@ -36,13 +28,17 @@ QByteArray ToLatin3(const QString& text) {
   if (!encoder.hasError()) return bytes;
 
   // The converter's own stand-in for a missing character is not ours, so go
-  // character by character and put "?" exactly where one has no byte.
+  // character by character and deal with exactly those that have no byte.
   bytes.clear();
   for (qsizetype i = 0; i < composed.size();) {
     const qsizetype length = CharacterLength(composed, i);
     QStringEncoder single(kCodePage);
     const QByteArray byte = single.encode(QStringView(composed).sliced(i, length));
-    bytes += (single.hasError() || byte.size() != 1) ? QByteArray("?") : byte;
+    if (!single.hasError() && byte.size() == 1) {
+      bytes += byte;
+    } else if (standIn) {
+      bytes += *standIn;
+    }
     i += length;
   }
   return bytes;

@@ -4,19 +4,20 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+
 namespace breliko::highscore {
 
 // Every text of the game is single-byte ISO-8859-3, the code page that holds
 // the Esperanto letters. The conversion goes through Qt's converter, so the
 // code table is the platform's, not ours.
 
-// A character the code page cannot hold becomes "?", one "?" per character,
-// so a name never turns into bytes that read back as something else.
-QByteArray ToLatin3(const QString& text);
-
-// Whether every character of the text, composed, has a byte of its own in
-// the code page, so that it reads back exactly as it was written.
-bool IsLatin3(const QString& text);
+// The one way a text becomes the file's bytes: composed first (a keyboard
+// may send "ĉ" as "c" and a combining circumflex, which is one letter with
+// one byte), then one byte per character. A character the code page cannot
+// hold becomes `standIn`, one per character, so a name never turns into
+// bytes that read back as something else; without a stand-in it is left out.
+QByteArray ToLatin3(const QString& text, std::optional<char> standIn = '?');
 
 // The text cut or padded with spaces to exactly `width` bytes, as a fixed
 // field of a record holds it.

@@ -33,9 +33,9 @@ class UserGameFolders : public ::testing::Test {
 };
 
 TEST_F(UserGameFolders, TheListLivesInTheMadeGameFolderAndTheSoundsBesideTheProgram) {
-  QString problem;
+  FolderProblem problem;
   const auto folders = app::UserGameFolders(QStringLiteral("/opt/game/bin"), problem);
-  ASSERT_TRUE(folders) << problem.toStdString();
+  ASSERT_TRUE(folders) << problem.console.toStdString();
   const QString gameFolder = scratch_.filePath(QStringLiteral("data/breliko"));
   EXPECT_EQ(folders->highscoreFile, gameFolder + QStringLiteral("/P1.dat"));
   EXPECT_TRUE(QDir(gameFolder).exists());
@@ -49,9 +49,12 @@ TEST_F(UserGameFolders, AGameFolderThatCannotBeMadeIsReported) {
   QFile blocker(scratch_.filePath(QStringLiteral("data")));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  QString problem;
+  FolderProblem problem;
   EXPECT_FALSE(app::UserGameFolders(QStringLiteral("/opt/game/bin"), problem));
-  EXPECT_THAT(problem.toStdString(), ::testing::HasSubstr("breliko"));
+  const QString gameFolder = scratch_.filePath(QStringLiteral("data/breliko"));
+  EXPECT_EQ(problem.console, QStringLiteral("cannot make the game folder ") + gameFolder);
+  // The player's window speaks the game's language.
+  EXPECT_EQ(problem.player, QStringLiteral("Ne eblas krei la luddosierujon ") + gameFolder + '.');
 }
 
 class RecordingOutput : public sound::SoundOutput {

@@ -44,6 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
             QByteArray("a?b?c")}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What the name box keeps of a paste: the characters the file can hold.
+TEST(ToLatin3Test, WithoutAStandInACharacterWithoutAByteIsLeftOut) {
+  EXPECT_EQ(ToLatin3(QStringLiteral("Łódź ĉu?"), std::nullopt), QByteArray("\xf3"
+                                                                           "d \xe6u?"));
+  EXPECT_EQ(ToLatin3(QStringLiteral("a") + QChar(char16_t(0xD800)), std::nullopt), QByteArray("a"));
+}
+
 TEST(ToLatin3FieldTest, CutsOrPadsToTheWidth) {
   EXPECT_EQ(ToLatin3Field(QStringLiteral("abc"), 5), QByteArray("abc  "));
   EXPECT_EQ(ToLatin3Field(QStringLiteral("abcdefg"), 5), QByteArray("abcde"));

@@ -20,26 +20,14 @@ int CentredStart(int screenPixels, int windowPixels) {
   return int(std::floor(twips / kTwipsPerPixel));
 }
 
-QPoint CentredIn(const QRect& area, QSize window) {
-  return {area.left() + CentredStart(area.width(), window.width()),
-          area.top() + CentredStart(area.height(), window.height())};
-}
-
 }  // namespace
 
 void CentreOnScreen(QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  window.move(CentredIn(screen->geometry(), window.size()));
-}
-
-void CentreOnOwner(QWidget& window, const QWidget& owner) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr && owner.pos() == CentredIn(screen->geometry(), owner.size())) {
-    CentreOnScreen(window);
-  } else {
-    window.move(CentredIn(owner.geometry(), window.size()));
-  }
+  const QRect area = screen->geometry();
+  window.move(area.left() + CentredStart(area.width(), window.width()),
+              area.top() + CentredStart(area.height(), window.height()));
 }
 
 }  // namespace breliko::ui

@@ -10,9 +10,4 @@ namespace breliko::ui {
 // larger than the screen hangs over its edges. The size stays.
 void CentreOnScreen(QWidget& window);
 
-// Centres a small window on its owner the same way. An owner that stands
-// where it was centred on the screen gives exactly the screen's centring,
-// as the small windows always had.
-void CentreOnOwner(QWidget& window, const QWidget& owner);
-
 }  // namespace breliko::ui

@@ -1,4 +1,4 @@
-// Windows: whether the player has used the keyboard yet.
+// Windows: whether the player finds a window's controls with the keys.
 #include "ui/common/keyboard_cues.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@ namespace breliko::ui {
 
 namespace {
 
-bool shown = false;
+constexpr char kShownProperty[] = "breliko_keyboard_cues";
 
 bool IsModifierOnly(int key) {
   return key == Qt::Key_Alt || key == Qt::Key_Control || key == Qt::Key_Shift ||
@@ -17,18 +17,34 @@ bool IsModifierOnly(int key) {
          key == Qt::Key_Super_R;
 }
 
+bool MovesThroughTheWindow(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return true;
+    default:
+      // An access key: Alt with a letter or a digit, not Alt alone.
+      return (key.modifiers() & Qt::AltModifier) && !IsModifierOnly(key.key());
+  }
+}
+
 // Sees every key before the shortcuts and widgets take it: a key that is an
 // access key never reaches a widget as a key press, only as its override.
 class KeyWatcher : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (!shown &&
-        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-      if (!IsModifierOnly(static_cast<QKeyEvent*>(event)->key())) {
-        shown = true;
-        for (QWidget* window : QApplication::topLevelWidgets()) window->update();
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget != nullptr && !KeyboardCues::Shown(*widget) &&
+          MovesThroughTheWindow(*static_cast<QKeyEvent*>(event))) {
+        widget->window()->setProperty(kShownProperty, true);
+        widget->window()->update();
         // A focused button repaints itself, but not its window.
-        if (QWidget* focus = QApplication::focusWidget()) focus->update();
+        if (QWidget* focus = widget->window()->focusWidget()) focus->update();
       }
     }
     return QObject::eventFilter(watched, event);
@@ -46,8 +62,8 @@ void KeyboardCues::Watch() {
   QCoreApplication::instance()->installEventFilter(watcher);
 }
 
-bool KeyboardCues::Shown() { return shown; }
-
-void KeyboardCues::Reset() { shown = false; }
+bool KeyboardCues::Shown(const QWidget& widget) {
+  return widget.window()->property(kShownProperty).toBool();
+}
 
 }  // namespace breliko::ui

@@ -19,11 +19,6 @@ PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(ca
   KeyboardCues::Watch();
 }
 
-QRect PushButton::FocusMarkRect() const {
-  return rect().adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset - 1,
-                         -kFocusMarkInset - 1);
-}
-
 bool PushButton::event(QEvent* event) {
   // Qt presses a button for its access key and releases it 100 ms later;
   // the game's buttons act at once, like a click. An access key that two
@@ -38,13 +33,14 @@ bool PushButton::event(QEvent* event) {
 
 void PushButton::paintEvent(QPaintEvent* event) {
   QPushButton::paintEvent(event);
-  if (!hasFocus() || !KeyboardCues::Shown()) return;
+  if (!hasFocus() || !KeyboardCues::Shown(*this)) return;
   // Black dots one pixel apart read on the pale faces of every window.
   QPainter painter(this);
   QPen dots(Qt::black, 0);
   dots.setDashPattern({1, 1});
   painter.setPen(dots);
-  painter.drawRect(FocusMarkRect());
+  painter.drawRect(rect().adjusted(kFocusMarkInset, kFocusMarkInset, -kFocusMarkInset - 1,
+                                   -kFocusMarkInset - 1));
 }
 
 }  // namespace breliko::ui

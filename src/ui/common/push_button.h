@@ -15,9 +15,6 @@ class PushButton : public QPushButton {
  public:
   PushButton(const QString& caption, QWidget* parent);
 
-  // The dotted focus mark, in the button's own coordinates.
-  QRect FocusMarkRect() const;
-
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

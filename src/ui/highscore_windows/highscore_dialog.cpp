@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/common/button_keys.h"
 #include "ui/common/centring.h"
 #include "ui/common/device_pixels.h"
 #include "ui/common/widget_colours.h"
@@ -33,30 +34,21 @@ void HighscoreDialog::Anzeigen(QWidget* fokus) {
   if (isVisible()) {
     raise();
   } else {
-    if (parentWidget() != nullptr) CentreOnOwner(*this, *parentWidget());
     show();
   }
   activateWindow();
   if (fokus != nullptr) fokus->setFocus(Qt::OtherFocusReason);
 }
 
-void HighscoreDialog::TasteWieKnopf(Qt::Key taste, QAbstractButton* button) {
-  tasten_.emplace_back(taste, button);
-  // The number pad's Enter is the same key to the player.
-  if (taste == Qt::Key_Return) tasten_.emplace_back(Qt::Key_Enter, button);
+void HighscoreDialog::TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape) {
+  enterKnopf_ = enter;
+  escapeKnopf_ = escape;
 }
 
 // Keys the focused control leaves alone come here: a button takes Space, the
 // name box its letters, but neither Enter nor Escape.
 void HighscoreDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-    for (const auto& [taste, button] : tasten_) {
-      if (event->key() == taste) {
-        button->click();
-        return;
-      }
-    }
-  }
+  if (PressButtonFor(*event, *this, enterKnopf_, escapeKnopf_)) return;
   QWidget::keyPressEvent(event);
 }
 

@@ -7,7 +7,6 @@
 #include <QSize>
 #include <QWidget>
 
-#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -39,12 +38,12 @@ class HighscoreDialog : public QWidget {
   void RechteckZeichnen(QPoint von, QPoint bis);
 
   // Shows the window without waiting for it, brings it forward and puts the
-  // input focus on `fokus`. A window that opens is centred as at loading,
-  // or on the main window where the player has moved that.
+  // input focus on `fokus`. It opens where it was loaded.
   void Anzeigen(QWidget* fokus);
 
-  // Enter or Escape in the window does what a click on `button` does.
-  void TasteWieKnopf(Qt::Key taste, QAbstractButton* button);
+  // The button Enter presses where the focus is on no button, and the one
+  // Escape presses; either may be missing.
+  void TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -56,7 +55,8 @@ class HighscoreDialog : public QWidget {
     QColor farbe;
   };
   std::vector<Kasten> kaesten_;
-  std::vector<std::pair<int, QAbstractButton*>> tasten_;
+  QAbstractButton* enterKnopf_ = nullptr;
+  QAbstractButton* escapeKnopf_ = nullptr;
 };
 
 }  // namespace breliko::ui

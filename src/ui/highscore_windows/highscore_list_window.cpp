@@ -79,8 +79,7 @@ Form2::Form2(QWidget* parent) : HighscoreDialog(kGroesse, QStringLiteral("Highsc
   SetPaletteColour(cmdWeiter, QPalette::Window, kCmdWeiterRand);
   cmdWeiter->setAutoFillBackground(true);
   connect(cmdWeiter, &QPushButton::clicked, this, &Form2::cmdWeiter_Click);
-  TasteWieKnopf(Qt::Key_Return, cmdWeiter);
-  TasteWieKnopf(Qt::Key_Escape, cmdWeiter);
+  TastenKnoepfe(cmdWeiter, cmdWeiter);
 
   lblMeldung = new QLabel(this);
   lblMeldung->setGeometry(kLblMeldung);

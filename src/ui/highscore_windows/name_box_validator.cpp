@@ -3,18 +3,14 @@
 
 #include <algorithm>
 
-#include "highscore/highscore_entry.h"
 #include "highscore/latin3_text.h"
 
 namespace breliko::ui {
 
 QValidator::State NameBoxValidator::validate(QString& input, int& position) const {
-  // A keyboard may send "ĉ" as "c" and a combining circumflex: composed, it
-  // is one letter, with one byte in the file.
-  const QString composed = input.normalized(QString::NormalizationForm_C);
-  if (composed.size() > highscore::kPersonBytes || !highscore::IsLatin3(composed)) return Invalid;
-  position = std::clamp(position - int(input.size() - composed.size()), 0, int(composed.size()));
-  input = composed;
+  const QString kept = highscore::FromLatin3(highscore::ToLatin3(input, std::nullopt));
+  position = std::clamp(position - int(input.size() - kept.size()), 0, int(kept.size()));
+  input = kept;
   return Acceptable;
 }
 

@@ -5,10 +5,12 @@
 
 namespace breliko::ui {
 
-// The highscore file keeps a name as 20 ISO-8859-3 bytes. The name box takes
-// only what fits there, so the list shows exactly what was typed: at most 20
-// characters, each one the code page holds (the Esperanto letters among
-// them). A key or a paste that would break that is refused as a whole.
+// The highscore file keeps a name in ISO-8859-3, one byte a character, the
+// Esperanto letters among them. The name box keeps what the file can store,
+// as the file will store it: a typed character the code page cannot hold is
+// refused, a paste keeps the characters it can hold and leaves out the
+// others. A name of any length is taken; the list keeps its first 20
+// characters.
 class NameBoxValidator : public QValidator {
  public:
   using QValidator::QValidator;

@@ -39,7 +39,7 @@ Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
       MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
   connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);
   txtEingabeNamen->setValidator(new NameBoxValidator(txtEingabeNamen));
-  TasteWieKnopf(Qt::Key_Return, cmdWeiter);
+  TastenKnoepfe(cmdWeiter, nullptr);
 
   setTabOrder(txtEingabeNamen, cmdWeiter);
   txtEingabeNamen->setFocus();

@@ -28,7 +28,7 @@ Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
   cmdNein = MakeGreenButton(this, kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
   connect(cmdJa, &QPushButton::clicked, this, &Form4::cmdJa_Click);
   connect(cmdNein, &QPushButton::clicked, this, &Form4::cmdNein_Click);
-  TasteWieKnopf(Qt::Key_Escape, cmdNein);
+  TastenKnoepfe(nullptr, cmdNein);
 
   setTabOrder(cmdJa, cmdNein);
   cmdJa->setFocus();

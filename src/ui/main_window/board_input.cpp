@@ -1,6 +1,7 @@
 // Main window: taking hold of a field and letting it go, with the mouse or the keys.
 #include "ui/main_window/board_input.h"
 
+#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QWidget>
@@ -8,11 +9,13 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "ui/common/button_keys.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_mark.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/main_window_layout.h"
+#include "ui/main_window/panel_scrolling.h"
 
 namespace breliko::ui {
 
@@ -33,9 +36,10 @@ constexpr std::array<CursorStep, 4> kCursorSteps = {{
     {Qt::Key_Down, 0, 1},
 }};
 
-bool IsPressKey(int key) {
-  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
+// The arrows, and the keys that read a panel on (see ScrollPanel).
+constexpr std::array<Qt::Key, 8> kNavigationKeys = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
+                                                    Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                                    Qt::Key_Home, Qt::Key_End};
 
 // The cursor shows only while the board has the focus: Tab to the buttons
 // (or a click anywhere) takes it away and puts a held tile back, and the
@@ -48,8 +52,8 @@ bool LeavesTheBoard(Qt::FocusReason reason) {
 }  // namespace
 
 BoardInput::BoardInput(QWidget& window, const std::array<FieldBox*, game::kFieldCount>& fields,
-                       game::Game& game, QWidget& panel)
-    : QObject(&window), window_(window), fields_(fields), game_(game) {
+                       game::Game& game, const std::array<QAbstractScrollArea*, 2>& panels)
+    : QObject(&window), window_(window), fields_(fields), game_(game), panels_(panels) {
   setObjectName("boardInput");
   for (FieldBox* field : fields_) {
     connect(field, &FieldBox::Pressed, this, &BoardInput::MousePressed);
@@ -64,16 +68,29 @@ BoardInput::BoardInput(QWidget& window, const std::array<FieldBox*, game::kField
   pickedMark_ = new FieldMark(FieldMark::Kind::kPicked, &window_);
   pickedMark_->setObjectName("pickedMark");
   // Over the fields but under the panels, which cover the board.
-  pickedMark_->stackUnder(&panel);
-  cursorFrame_->stackUnder(&panel);
+  pickedMark_->stackUnder(panels_[0]);
+  cursorFrame_->stackUnder(panels_[0]);
   cursorFrame_->installEventFilter(this);
 
   // The arrows work wherever the focus is in the window, so that they bring
   // it back to the board from the buttons.
+  for (const Qt::Key key : kNavigationKeys) {
+    auto* shortcut = new QShortcut(QKeySequence(key), &window_);
+    connect(shortcut, &QShortcut::activated, this, [this, key] { NavigationKey(key); });
+  }
+}
+
+// A panel over the board takes the keys while it shows: the board under it
+// cannot be seen, so the cursor stays where it is.
+void BoardInput::NavigationKey(int key) {
+  for (QAbstractScrollArea* panel : panels_) {
+    if (panel->isVisible()) {
+      ScrollPanel(*panel, key);
+      return;
+    }
+  }
   for (const CursorStep& step : kCursorSteps) {
-    auto* shortcut = new QShortcut(QKeySequence(step.key), &window_);
-    connect(shortcut, &QShortcut::activated, this,
-            [this, step] { MoveCursor(step.columns, step.rows); });
+    if (step.key == key) MoveCursor(step.columns, step.rows);
   }
 }
 
@@ -103,6 +120,7 @@ void BoardInput::BeginDrag(int source, QPoint globalPosition) {
   if (!game_.CanDrag(source)) return;
   dragSource_ = source;
   dragGrip_ = globalPosition - fields_[source]->mapToGlobal(QPoint(0, 0));
+  dragOutline_->SetBaseColour(fields_[source]->BackColor());
   dragOutline_->move(window_.mapFromGlobal(globalPosition) - dragGrip_);
   dragOutline_->show();
   dragOutline_->raise();
@@ -199,14 +217,14 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
-  if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
-  if (IsPressKey(key->key())) {
+  const KeyCommand command = CommandOf(*key);
+  if (command == KeyCommand::kPress) {
     if (!key->isAutoRepeat()) PressCursorField();
     return true;
   }
   // Escape puts a held tile back; with none in hand it goes on to the
   // window, which closes an open panel.
-  if (key->key() == Qt::Key_Escape && keyDrag_) {
+  if (command == KeyCommand::kBack && keyDrag_) {
     PutBack();
     return true;
   }

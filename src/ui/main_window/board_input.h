@@ -8,6 +8,7 @@
 
 #include "game/board.h"
 
+class QAbstractScrollArea;
 class QWidget;
 
 namespace breliko::game {
@@ -32,10 +33,10 @@ class BoardInput : public QObject {
   Q_OBJECT
 
  public:
-  // `panel` is the lowest of the panels over the board: the marks lie under
-  // it, as the fields do.
+  // `panels` lie over the board, the lowest first: the marks lie under
+  // them, as the fields do, and while one shows the keys read it.
   BoardInput(QWidget& window, const std::array<FieldBox*, game::kFieldCount>& fields,
-             game::Game& game, QWidget& panel);
+             game::Game& game, const std::array<QAbstractScrollArea*, 2>& panels);
 
   // A tile held with the keys goes back where it was, and the drag with it.
   void PutBack();
@@ -44,8 +45,6 @@ class BoardInput : public QObject {
   // A field's new name, which the cursor frame repeats while on it.
   void FieldRenamed(int index, const QString& name);
 
-  // The field under the cursor (the middle field until the first arrow).
-  int CursorField() const { return cursor_; }
   // The field under the cursor while the board has the keyboard focus, or -1.
   int FocusedField() const;
 
@@ -65,6 +64,7 @@ class BoardInput : public QObject {
   void EndDrag(QPoint globalPosition);
   int FieldAt(QPoint globalPosition) const;
 
+  void NavigationKey(int key);
   void MoveCursor(int columnStep, int rowStep);
   void PressCursorField();
   void LeaveKeys();
@@ -73,6 +73,7 @@ class BoardInput : public QObject {
   QWidget& window_;
   const std::array<FieldBox*, game::kFieldCount>& fields_;
   game::Game& game_;
+  std::array<QAbstractScrollArea*, 2> panels_;
 
   DragOutline* dragOutline_ = nullptr;
   int dragSource_ = -1;

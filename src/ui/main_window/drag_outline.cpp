@@ -11,6 +11,7 @@ namespace breliko::ui {
 DragOutline::DragOutline(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
+  SetBaseColour(Qt::white);
   Fit(devicePixelRatio());
   hide();
 }
@@ -23,6 +24,11 @@ void DragOutline::Fit(qreal ratio) {
   resize(side, side);
 }
 
+void DragOutline::SetBaseColour(const QColor& base) {
+  dots_ = base.lightness() < 128 ? QColor(192, 192, 192) : QColor(64, 64, 64);
+  update();
+}
+
 void DragOutline::paintEvent(QPaintEvent*) {
   const qreal ratio = devicePixelRatio();
   const QPoint origin = mapTo(window(), QPoint());
@@ -33,7 +39,7 @@ void DragOutline::paintEvent(QPaintEvent*) {
   const qreal half = lineWidth / 2;
 
   QPainter painter(this);
-  QPen pen(QColor(64, 64, 64));
+  QPen pen(dots_);
   pen.setWidthF(lineWidth);
   pen.setStyle(Qt::DotLine);
   painter.setPen(pen);

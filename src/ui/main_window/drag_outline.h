@@ -1,6 +1,7 @@
 // Main window: the dotted outline that follows the pointer while a field is dragged.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace breliko::ui {
@@ -16,11 +17,16 @@ class DragOutline : public QWidget {
   // Sizes the outline for a screen of `ratio` device pixels to the pixel.
   void Fit(qreal ratio);
 
+  // The dots are dark grey, as the desktop drew them, but light grey over
+  // fields of a dark base colour, where dark grey would not show.
+  void SetBaseColour(const QColor& base);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   int fieldPixels_ = 0;  // a field's side in device pixels
+  QColor dots_;
 };
 
 }  // namespace breliko::ui

@@ -17,7 +17,6 @@
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/tree_canvas.h"
 #include "ui/main_window/window_frame.h"
-#include "ui/main_window/window_mover.h"
 
 namespace breliko::ui {
 
@@ -69,13 +68,11 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   connect(ui_.cmdGo, &QPushButton::clicked, this, &Form1::cmdGo_Click);
   connect(ui_.tmrTimer, &QTimer::timeout, this, [this] { game_.tmrTimer_Timer(); });
 
-  input_ = new BoardInput(*this, ui_.picP, game_, *ui_.txtSpielregeln);
+  input_ = new BoardInput(*this, ui_.picP, game_, {ui_.txtSpielregeln, ui_.txtInformation});
   connect(input_, &BoardInput::CursorFocused, this,
           [this](int field) { boardAccessibility_->ReportFocus(field); });
   auto* symbols = new QShortcut(QKeySequence(kTileSymbolsKey), this);
   connect(symbols, &QShortcut::activated, this, &Form1::SwitchTileSymbols);
-  auto* mover = new WindowMover(*this, [this](QPoint point) { return IsMoveHandle(point); });
-  mover->AddHandle(*ui_.lblBreliko);
   quit_ = [] { QCoreApplication::exit(0); };
   FitToScreen();
 }
@@ -83,16 +80,6 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
 Form1::~Form1() = default;
 
 void Form1::Form_Load() { game_.Form_Load(); }
-
-// The green margin, the frame and the title hold the window; the board, with
-// the gaps between its fields, is for the tiles, and the other controls keep
-// their own clicks.
-bool Form1::IsMoveHandle(QPoint point) const {
-  const QRect board = FieldRect(0).united(FieldRect(game::kFieldCount - 1));
-  if (board.contains(point)) return false;
-  const QWidget* hit = childAt(point);
-  return hit == nullptr || hit == ui_.lblBreliko;
-}
 
 // Puts the board's fields, the tree canvas and the drag outline on whole
 // device pixels of the screen the window is on.

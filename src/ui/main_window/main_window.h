@@ -89,7 +89,6 @@ class Form1 : public QWidget, public game::GameHost {
 
  private:
   void SetBaseColour(const QColor& colour);
-  bool IsMoveHandle(QPoint point) const;
   void ProgrammBeenden();
   void FitToScreen();
   TilePicture PictureOf(game::PictureId picture) const;

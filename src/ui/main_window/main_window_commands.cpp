@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "ui/common/button_keys.h"
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/base_colour.h"
 #include "ui/main_window/board_input.h"
@@ -60,12 +61,14 @@ void Form1::cmdInformation_Click() {
 
 // Escape closes an open panel; with a tile in hand on the board it puts
 // the tile back instead, before it gets here.
+// Enter on a focused button presses it, as in the small windows.
 void Form1::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape &&
+  if (CommandOf(*event) == KeyCommand::kBack &&
       (ui_.txtSpielregeln->isVisible() || ui_.txtInformation->isVisible())) {
     HidePanels();
     return;
   }
+  if (PressButtonFor(*event, *this, nullptr, nullptr)) return;
   QWidget::keyPressEvent(event);
 }
 

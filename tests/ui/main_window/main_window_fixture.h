@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -13,8 +14,6 @@
 #include <vector>
 
 #include "sound/sound_output.h"
-#include "ui/common/keyboard_cues.h"
-#include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/tree_canvas.h"
@@ -65,7 +64,16 @@ inline QWidget* CursorFrame(const Form1& form) {
 inline QWidget* PickedMark(const Form1& form) {
   return form.findChild<QWidget*>(QStringLiteral("pickedMark"));
 }
-inline int CursorField(const Form1& form) { return form.findChild<BoardInput*>()->CursorField(); }
+// The field under the cursor, as a screen reader hears it named:
+// "vico 3, kolumno 5: ruĝa" is field (3 − 1) × 9 + 5 − 1.
+inline int CursorField(const Form1& form) {
+  const QString name = CursorFrame(form)->accessibleName();
+  const QStringList words =
+      name.section(u':', 0, 0)
+          .split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts);
+  EXPECT_EQ(words.size(), 2) << name.toStdString();
+  return words.size() == 2 ? (words[0].toInt() - 1) * 9 + words[1].toInt() - 1 : -1;
+}
 
 class RecordingSound : public sound::SoundOutput {
  public:
@@ -80,8 +88,6 @@ class RecordingSound : public sound::SoundOutput {
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() : form(sound, random, highscore::HighscoreFile(folder.filePath("P1.dat"))) {
-    // The cues are the application's: each test starts as before any key.
-    KeyboardCues::Reset();
     form.SetQuitAction([this] { ++quits; });
     form.Form_Load();
   }
