@@ -24,7 +24,7 @@ QImage IconPixels() {
   QPainter painter(&pixels);
   for (int i = 0; i < static_cast<int>(kIconFields.size()); ++i) {
     const QPoint place((i % 3) * (kField + kGap), (i / 3) * (kField + kGap));
-    painter.drawImage(place, ui::FieldImage(kIconFields[i]));
+    painter.drawImage(place, ui::TileImage({kIconFields[i], false}));
   }
   return pixels;
 }

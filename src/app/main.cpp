@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/game_folders.h"
+#include "app/program_end.h"
 #include "app/sounds_from_folder.h"
 #include "app/start_failure.h"
 #include "app/tile_symbols_setting.h"
@@ -94,5 +95,5 @@ int main(int argc, char** argv) {
   // The sound output and the application are gone when Play returns; what
   // Qt Multimedia keeps beyond them cannot be torn down safely (see
   // EndProgram).
-  breliko::sound::EndProgram(Play(commandLine.options, argc, argv));
+  breliko::app::EndProgram(Play(commandLine.options, argc, argv));
 }

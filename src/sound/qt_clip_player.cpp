@@ -4,8 +4,6 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include <cstdio>
-#include <cstdlib>
 #include <future>
 #include <iostream>
 #include <utility>
@@ -58,19 +56,18 @@ class AudioThread final : public QThread {
 };
 
 QtClipPlayer::QtClipPlayer(std::shared_ptr<SoundComplaints> complaints)
-    : thread_(std::make_unique<AudioThread>(std::move(complaints))) {
+    : thread_(std::make_unique<AudioThread>(complaints)), complaints_(std::move(complaints)) {
   thread_->StartWorker();
 }
 
 QtClipPlayer::~QtClipPlayer() {
   thread_->quit();
   if (!thread_->wait(QDeadlineTimer(kShutdownWaitMs))) {
-    // The sound server holds the audio thread inside a call of its own.
-    // A running thread can neither be destroyed nor left behind while the
-    // application goes; the player asked to quit, and everything of the
-    // game is saved, so the program ends here.
-    std::fputs("breliko: the audio output does not answer; the game ends without it\n", stderr);
-    EndProgram(EXIT_SUCCESS);
+    // The sound server holds the audio thread inside a call of its own. A
+    // running thread cannot be destroyed; it is left to the end of the
+    // process, which the program's start-up code brings about.
+    complaints_->TellShutdownStalled();
+    static_cast<void>(thread_.release());
   }
 }
 
@@ -81,13 +78,6 @@ void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
 std::unique_ptr<SoundOutput> MakeSystemSoundOutput() {
   auto complaints = std::make_shared<SoundComplaints>(std::cerr);
   return std::make_unique<WavePlayer>(std::make_unique<QtClipPlayer>(complaints), complaints);
-}
-
-void EndProgram(int status) {
-  std::cout.flush();
-  std::cerr.flush();
-  std::fflush(nullptr);
-  std::_Exit(status);
 }
 
 }  // namespace breliko::sound

@@ -20,10 +20,16 @@ class SoundComplaints {
   // `what` has been written before.
   void Tell(const std::string& what, const std::string& problem);
 
+  // Writes that the audio output did not let the player close in time,
+  // and remembers it for the owner of the player, who decides what then.
+  void TellShutdownStalled();
+  bool ShutdownStalled();
+
  private:
   std::mutex mutex_;
   std::ostream& out_;
   std::set<std::string> told_;
+  bool shutdownStalled_ = false;
 };
 
 }  // namespace breliko::sound

@@ -1,6 +1,5 @@
 // Sound: the player that loads wave files and waits, or not, for them to end.
 #include "sound/wave_player.h"
-#include "game/sounds.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,7 +32,7 @@ void WavePlayer::Play(const std::string& file, std::int32_t flags) {
       std::chrono::ceil<std::chrono::milliseconds>(load.clip->Duration()) + kSoundWaitMargin;
   auto ended = std::make_shared<QSemaphore>(0);
   clips_->Start(std::move(*load.clip), ended);
-  if (flags & game::kSoundAsync) return;
+  if (flags & kPlayAsync) return;
   // No events are run while we wait: like the Windows call, a waiting sound
   // holds the whole game, and a timer tick that falls due runs afterwards.
   ended->tryAcquire(1, static_cast<int>(longestWait.count()));

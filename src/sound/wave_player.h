@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "game/sounds.h"
 #include "sound/sound_complaints.h"
 #include "sound/sound_output.h"
 #include "sound/wave_file.h"
@@ -31,7 +30,7 @@ class ClipPlayer {
 inline constexpr std::chrono::milliseconds kSoundWaitMargin{500};
 
 // Plays wave files the way the game's Windows call did: a checked clip is
-// handed to a ClipPlayer, and without game::kSoundAsync the caller waits for its
+// handed to a ClipPlayer, and without kPlayAsync the caller waits for its
 // end, though never longer than the clip's length plus kSoundWaitMargin.
 // A file that cannot be played is told about once and then skipped.
 class WavePlayer final : public SoundOutput {

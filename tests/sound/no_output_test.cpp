@@ -7,7 +7,6 @@
 
 #include <sstream>
 
-#include "game/sounds.h"
 #include "sound/qt_clip_player.h"
 #include "sound_test_support.h"
 
@@ -27,7 +26,7 @@ TEST(SoundWithoutOutput, AWaitedForSoundComesBackAtOnce) {
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
     const soundtest::Watchdog watchdog("a waited-for sound without output",
                                        std::chrono::seconds(30));
-    player.Play(minute, game::kSoundWait);
+    player.Play(minute, kPlayAndWait);
   }
   EXPECT_NE(log.str().find("no audio output"), std::string::npos) << log.str();
 }

@@ -1,5 +1,4 @@
 #include "sound/qt_clip_player.h"
-#include "game/sounds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -29,13 +28,13 @@ TEST(SoundAudioThread, PlaysAGameThroughWithoutHangingOrRepeatingItself) {
     auto complaints = std::make_shared<SoundComplaints>(log);
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
     soundtest::Watchdog watchdog("the real sound player");
-    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), game::kSoundAsync);
+    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), kPlayAsync);
     for (int round = 0; round < 2; ++round) {
-      player.Play(GameSound(2), game::kSoundAsync);
-      player.Play(missing, game::kSoundAsync);
-      player.Play(GameSound(5), game::kSoundWait);
-      player.Play(missing, game::kSoundWait);
-      player.Play(GameSound(7), game::kSoundWait);
+      player.Play(GameSound(2), kPlayAsync);
+      player.Play(missing, kPlayAsync);
+      player.Play(GameSound(5), kPlayAndWait);
+      player.Play(missing, kPlayAndWait);
+      player.Play(GameSound(7), kPlayAndWait);
     }
   }  // the audio thread has finished here, so the log is complete
 
@@ -68,7 +67,7 @@ TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
     auto complaints = std::make_shared<SoundComplaints>(log);
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
     soundtest::Watchdog watchdog("the real sound player on a server");
-    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), game::kSoundWait);
+    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), kPlayAndWait);
   }
   EXPECT_EQ(log.str(), "");
 }
@@ -76,7 +75,7 @@ TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
 TEST(SoundAudioThread, SystemOutputComesBackFromAWaitingSound) {
   const std::unique_ptr<SoundOutput> sound = MakeSystemSoundOutput();
   soundtest::Watchdog watchdog("the system sound output");
-  sound->Play(GameSound(5), game::kSoundWait);
+  sound->Play(GameSound(5), kPlayAndWait);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "game/sounds.h"
+#include "app/program_end.h"
 #include "sound/qt_clip_player.h"
 #include "sound_test_support.h"
 
@@ -57,14 +57,14 @@ void PlayUntilQuit(const std::vector<std::string>& files, std::mt19937& random) 
   QTimer player;
   player.setInterval(1);
   QObject::connect(&player, &QTimer::timeout, [&] {
-    sound->Play(files[pick(random)], waits(random) ? game::kSoundWait : game::kSoundAsync);
+    sound->Play(files[pick(random)], waits(random) ? kPlayAndWait : kPlayAsync);
     if (++played == kPlaysPerRound) QCoreApplication::quit();
   });
   player.start();
   QApplication::exec();
   // After the event loop has ended, one more sound still starts on its way
   // out, as the last handler of a game might.
-  sound->Play(files[0], game::kSoundAsync);
+  sound->Play(files[0], kPlayAsync);
   EXPECT_EQ(played, kPlaysPerRound);
 }
 
@@ -81,8 +81,9 @@ TEST(SoundStress, HundredsOfSoundsWhileTheProgramQuits) {
 }  // namespace breliko::sound
 
 // The test program ends as the game does, past the static objects of Qt
-// Multimedia that cannot be torn down safely (see EndProgram).
+// Multimedia that cannot be torn down safely (see EndProgram), and under
+// AddressSanitizer with its leak check.
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  breliko::sound::EndProgram(RUN_ALL_TESTS());
+  breliko::app::EndProgram(RUN_ALL_TESTS());
 }

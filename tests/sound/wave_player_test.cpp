@@ -1,5 +1,4 @@
 #include "sound/wave_player.h"
-#include "game/sounds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -71,7 +70,7 @@ TEST_F(SoundPlayer, HandsTheWholeClipToTheDevice) {
   const std::string file = WriteWave("chime.wav", bytes);
   WavePlayer player = MakePlayer(kStalls);
 
-  player.Play(file, game::kSoundAsync);
+  player.Play(file, kPlayAsync);
 
   ASSERT_THAT(started_, SizeIs(1));
   EXPECT_EQ(started_[0].file, file);
@@ -85,7 +84,7 @@ TEST_F(SoundPlayer, FindsAFileNamedWithWindowsSeparators) {
   WriteWave("sounds/sound3.wav", soundtest::MonoWave(10));
   WavePlayer player = MakePlayer(kStalls);
 
-  player.Play(dir_.path().toStdString() + "\\sounds\\sound3.wav", game::kSoundAsync);
+  player.Play(dir_.path().toStdString() + "\\sounds\\sound3.wav", kPlayAsync);
 
   EXPECT_THAT(started_, SizeIs(1));
   EXPECT_EQ(log_.str(), "");
@@ -98,7 +97,7 @@ TEST_F(SoundPlayer, OnlyASynchronousSoundWaitsForItsEnd) {
     std::int32_t flags;
     int endsLeftOver;
   };
-  for (const Case c : {Case{game::kSoundAsync, 1}, Case{game::kSoundWait, 0}}) {
+  for (const Case c : {Case{kPlayAsync, 1}, Case{kPlayAndWait, 0}}) {
     std::shared_ptr<QSemaphore> ended;
     WavePlayer player = MakePlayer([&](std::shared_ptr<QSemaphore> e) {
       ended = e;
@@ -123,7 +122,7 @@ TEST_F(SoundPlayer, SynchronousSoundReturnsOnlyAfterItsEnd) {
     });
   });
 
-  player.Play(file, game::kSoundWait);
+  player.Play(file, kPlayAndWait);
 
   EXPECT_TRUE(soundOver);
   device.join();
@@ -134,7 +133,7 @@ TEST_F(SoundPlayer, SynchronousSoundGivesUpOnAStalledDevice) {
   WavePlayer player = MakePlayer(kStalls);
 
   soundtest::Watchdog watchdog("a synchronous Play on a stalled device");
-  player.Play(file, game::kSoundWait);
+  player.Play(file, kPlayAndWait);
 }
 
 TEST_F(SoundPlayer, EachUnplayableFileIsToldOnceAndNeverStarted) {
@@ -151,8 +150,8 @@ TEST_F(SoundPlayer, EachUnplayableFileIsToldOnceAndNeverStarted) {
     soundtest::Watchdog watchdog("Play of unplayable files");
     for (int round = 0; round < 3; ++round) {
       for (const std::string& file : files) {
-        player.Play(file, game::kSoundWait);
-        player.Play(file, game::kSoundAsync);
+        player.Play(file, kPlayAndWait);
+        player.Play(file, kPlayAsync);
       }
     }
   }

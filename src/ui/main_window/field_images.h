@@ -27,11 +27,4 @@ struct TilePicture {
 const QImage& TileImage(TilePicture picture, int devicePixels = kFieldImageSize,
                         int ringPixels = 1);
 
-// The plain images of picF(index), at the design size and for a screen of
-// finer pixels.
-inline const QImage& FieldImage(int index) { return TileImage({index, false}); }
-inline const QImage& FieldImageOnDevice(int index, int devicePixels, int ringPixels) {
-  return TileImage({index, false}, devicePixels, ringPixels);
-}
-
 }  // namespace breliko::ui

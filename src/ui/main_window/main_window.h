@@ -63,8 +63,6 @@ class Form1 : public QWidget, public game::GameHost {
   // What tests read besides the named controls.
   game::Game& game() { return game_; }
   HighscoreWindows* highscoreWindows() const { return highscore_.get(); }
-  QImage Drawing() const { return drawing_.Image(); }  // background and frame
-  qreal FittedRatio() const { return fittedRatio_; }
 
   // game::GameHost
   void FieldChanged(int index) override;

@@ -62,6 +62,9 @@ void Form1::SwitchTileSymbols() {
   if (tileSymbolsSwitched_) tileSymbolsSwitched_(tileSymbols_);
 }
 
+// The game and the sound output both keep the flags of the Windows call.
+static_assert(game::kSoundAsync == sound::kPlayAsync && game::kSoundWait == sound::kPlayAndWait);
+
 void Form1::PlaySound(const std::string& file, int flags) { sound_.Play(file, flags); }
 
 void Form1::cmdGo_Click() {

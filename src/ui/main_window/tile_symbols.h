@@ -18,12 +18,4 @@ inline constexpr int kSymbolColourCount = 7;
 // device pixel ratio of the image.
 void DrawTileSymbol(QImage& tile, int colour);
 
-// The picture of picF(index) while symbols are switched on: the seven
-// colour tiles with their symbols; the joker, the flames and the blocker
-// are FieldImage's own pictures. From the one cache of field_images.h.
-inline const QImage& SymbolFieldImage(int index) { return TileImage({index, true}); }
-inline const QImage& SymbolFieldImageOnDevice(int index, int devicePixels, int ringPixels) {
-  return TileImage({index, true}, devicePixels, ringPixels);
-}
-
 }  // namespace breliko::ui

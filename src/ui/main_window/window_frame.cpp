@@ -24,11 +24,4 @@ void WindowDrawing::Paint(QPainter& painter, const QRect& area, qreal ratio) con
   if (frameDrawn_) ui::DrawFrame(painter, ratio);
 }
 
-QImage WindowDrawing::Image() const {
-  QImage image(800, 600, QImage::Format_RGB32);
-  QPainter painter(&image);
-  Paint(painter, image.rect(), 1);
-  return image;
-}
-
 }  // namespace breliko::ui

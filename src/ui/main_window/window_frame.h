@@ -56,8 +56,6 @@ class WindowDrawing {
   const QColor& Colour() const { return colour_; }
   void DrawFrame() { frameDrawn_ = true; }
   void Paint(QPainter& painter, const QRect& area, qreal ratio) const;
-  // The drawing of the whole window at 1x.
-  QImage Image() const;
 
  private:
   QColor colour_;

@@ -19,11 +19,11 @@ constexpr int kFlame = 8;
 constexpr int kBlocker = 9;
 
 // Compares as colours so that a failure prints "(255,40,40)", not a number.
-QColor At(int index, int x, int y) { return QColor(FieldImage(index).pixel(x, y)); }
+QColor At(int index, int x, int y) { return QColor(TileImage({index, false}).pixel(x, y)); }
 
 TEST(FieldImages, AllTenAreOpaqueImagesOfAFieldsSize) {
   for (int index = 0; index < kFieldImageCount; ++index) {
-    const QImage& image = FieldImage(index);
+    const QImage& image = TileImage({index, false});
     SCOPED_TRACE(index);
     EXPECT_EQ(image.size(), QSize(kFieldImageSize, kFieldImageSize));
     EXPECT_FALSE(image.hasAlphaChannel());
@@ -35,14 +35,14 @@ TEST(FieldImages, AllTenAreOpaqueImagesOfAFieldsSize) {
 // whole run, and no two indices may share one.
 TEST(FieldImages, EachIndexGivesOneSharedPicture) {
   std::array<QImage, kFieldImageCount> first;  // what board fields keep
-  for (int index = 0; index < kFieldImageCount; ++index) first[index] = FieldImage(index);
+  for (int index = 0; index < kFieldImageCount; ++index) first[index] = TileImage({index, false});
   for (int index = kFieldImageCount - 1; index >= 0; --index) {
     SCOPED_TRACE(index);
-    EXPECT_EQ(FieldImage(index).cacheKey(), first[index].cacheKey());
+    EXPECT_EQ(TileImage({index, false}).cacheKey(), first[index].cacheKey());
     for (int other = 0; other < kFieldImageCount; ++other) {
       if (other == index) continue;
-      EXPECT_NE(first[other].cacheKey(), FieldImage(index).cacheKey()) << other;
-      EXPECT_NE(first[other], FieldImage(index)) << other;
+      EXPECT_NE(first[other].cacheKey(), TileImage({index, false}).cacheKey()) << other;
+      EXPECT_NE(first[other], TileImage({index, false})) << other;
     }
   }
 }
@@ -56,7 +56,7 @@ TEST(FieldImages, AtTheirOwnSizeTheImagesComeOutAsEver) {
       "9c420a9eb09f9ff7c62d3e2469549ff9", "cf46956ca6731865c9fc87bad4bb22ef",
       "cea4ba83fbafe1fe88ae0fd9e9d62910", "e5cf22e0d389e4d29ef62160929b2196"};
   for (int index = 0; index < kFieldImageCount; ++index) {
-    const QImage& image = FieldImage(index);
+    const QImage& image = TileImage({index, false});
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()),
                                 static_cast<qsizetype>(image.sizeInBytes()));
@@ -67,8 +67,8 @@ TEST(FieldImages, AtTheirOwnSizeTheImagesComeOutAsEver) {
 }
 
 TEST(FieldImages, AnIndexOffTheArrayThrows) {
-  EXPECT_THROW(FieldImage(-1), std::out_of_range);
-  EXPECT_THROW(FieldImage(kFieldImageCount), std::out_of_range);
+  EXPECT_THROW(TileImage({-1, false}), std::out_of_range);
+  EXPECT_THROW(TileImage({kFieldImageCount, false}), std::out_of_range);
 }
 
 TEST(FieldImages, TilesShowTheirColourInside) {
@@ -141,12 +141,12 @@ class FieldImagesOnDevice : public testing::TestWithParam<Raster> {};
 TEST_P(FieldImagesOnDevice, AreMadeAtTheSizeAskedAndKept) {
   const auto [size, ring] = GetParam();
   for (int index = 0; index < kFieldImageCount; ++index) {
-    const QImage& image = FieldImageOnDevice(index, size, ring);
+    const QImage& image = TileImage({index, false}, size, ring);
     EXPECT_EQ(image.size(), QSize(size, size)) << index;
     EXPECT_DOUBLE_EQ(image.devicePixelRatio(), size / 62.0) << index;
-    EXPECT_EQ(&image, &FieldImageOnDevice(index, size, ring)) << index;
+    EXPECT_EQ(&image, &TileImage({index, false}, size, ring)) << index;
   }
-  EXPECT_NE(&FieldImageOnDevice(0, 93, 2), &FieldImage(0)) << "each size its own image";
+  EXPECT_NE(&TileImage({0, false}, 93, 2), &TileImage({0, false})) << "each size its own image";
 }
 
 // Down the middle of a tile from the top edge: four rings of `ring` device
@@ -157,7 +157,7 @@ TEST_P(FieldImagesOnDevice, BevelRingsAreWholeLinesOfDevicePixels) {
   const auto [size, ring] = GetParam();
   for (int index : {0, 1, 5}) {
     SCOPED_TRACE(index);
-    const QImage& image = FieldImageOnDevice(index, size, ring);
+    const QImage& image = TileImage({index, false}, size, ring);
     const int mid = size / 2;
     for (int depth = 0; depth < 4 * ring + 2; ++depth) {
       const int ownRing = std::min(depth / ring, 4);
@@ -169,7 +169,8 @@ TEST_P(FieldImagesOnDevice, BevelRingsAreWholeLinesOfDevicePixels) {
     }
     std::set<QRgb> ownColours;
     for (int y = 0; y < kFieldImageSize; ++y) {
-      for (int x = 0; x < kFieldImageSize; ++x) ownColours.insert(FieldImage(index).pixel(x, y));
+      for (int x = 0; x < kFieldImageSize; ++x)
+        ownColours.insert(TileImage({index, false}).pixel(x, y));
     }
     for (int y = 0; y < size; ++y) {
       for (int x = 0; x < size; ++x) {
@@ -182,7 +183,7 @@ TEST_P(FieldImagesOnDevice, BevelRingsAreWholeLinesOfDevicePixels) {
 TEST_P(FieldImagesOnDevice, JokerBlockerAndFlameKeepTheirLook) {
   const auto [size, ring] = GetParam();
   const auto at = [&](int index, double x, double y) {
-    return FieldImageOnDevice(index, size, ring)
+    return TileImage({index, false}, size, ring)
         .pixelColor(static_cast<int>(x * size / 62), static_cast<int>(y * size / 62));
   };
   EXPECT_EQ(at(kJoker, 13, 13), At(0, 30, 30)) << "red band on the diagonal";
@@ -190,7 +191,7 @@ TEST_P(FieldImagesOnDevice, JokerBlockerAndFlameKeepTheirLook) {
   EXPECT_EQ(at(kBlocker, 7, 7), QColor(0, 0, 0));
   EXPECT_EQ(at(kBlocker, 23, 7), QColor(128, 128, 128));
   int blue = 0;
-  const QImage& flame = FieldImageOnDevice(kFlame, size, ring);
+  const QImage& flame = TileImage({kFlame, false}, size, ring);
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) blue += qBlue(flame.pixel(x, y));
   }

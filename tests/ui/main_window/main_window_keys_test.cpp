@@ -214,7 +214,7 @@ TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
   const QImage shot = form.grab().toImage();
   const QPoint corner = Field(form, kMiddle)->pos();
   EXPECT_GT(shot.pixelColor(corner + QPoint(14, 31)).lightness(),  // off the mark's ring
-            FieldImage(game::kRed).pixelColor(14, 31).lightness())
+            TileImage({game::kRed, false}).pixelColor(14, 31).lightness())
       << "the picked tile is paled";
   // The ring's top edge: black dashes of two pen widths, their square caps
   // reaching half a pen width into the white gaps.
@@ -379,21 +379,22 @@ TEST_F(KeysTest, SymbolsAreOffUntilSwitchedAndF2SwitchesAllFieldsTogether) {
   form.game().Belegen(6, game::kRed);
   form.game().SetField(7, game::Field{game::kFlames, "peng", 1, true});
   for (int i = 0; i < game::kPrototypeCount; ++i)
-    EXPECT_EQ(Prototype(form, i)->Picture(), &FieldImage(i));
-  EXPECT_EQ(Field(form, 5)->Picture(), &FieldImage(game::kRed));
+    EXPECT_EQ(Prototype(form, i)->Picture(), &TileImage({i, false}));
+  EXPECT_EQ(Field(form, 5)->Picture(), &TileImage({game::kRed, false}));
 
   Key(Qt::Key_F2);
   EXPECT_TRUE(form.TileSymbols());
-  EXPECT_EQ(Field(form, 5)->Picture(), &SymbolFieldImage(game::kRed));
+  EXPECT_EQ(Field(form, 5)->Picture(), &TileImage({game::kRed, true}));
   EXPECT_EQ(Field(form, 6)->Picture(), Field(form, 5)->Picture());
   EXPECT_EQ(Prototype(form, game::kRed)->Picture(), Field(form, 5)->Picture());
-  EXPECT_EQ(Field(form, 7)->Picture(), &FieldImage(game::kFlames)) << "flames show over symbols";
+  EXPECT_EQ(Field(form, 7)->Picture(), &TileImage({game::kFlames, false}))
+      << "flames show over symbols";
   form.game().Belegen(8, game::kRed);
   EXPECT_EQ(Field(form, 8)->Picture(), Field(form, 5)->Picture()) << "new tiles come with symbols";
 
   Key(Qt::Key_F2);
   EXPECT_FALSE(form.TileSymbols());
-  EXPECT_EQ(Field(form, 5)->Picture(), &FieldImage(game::kRed));
+  EXPECT_EQ(Field(form, 5)->Picture(), &TileImage({game::kRed, false}));
   EXPECT_EQ(switched, (std::vector<bool>{true, false}));
 }
 

@@ -75,7 +75,7 @@ TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
 // One pixel of each of the sixteen lines where no later line covers it, and
 // the crossings, where the later line wins.
 TEST_F(Form1Test, TheFrameIsDrawnInItsOrderOnTheWindow) {
-  const QImage& drawing = form.Drawing();
+  const QImage drawing = form.grab().toImage();
   const struct {
     QPoint point;
     int green;
@@ -132,19 +132,30 @@ TEST_F(Form1Test, AFieldTakesPressesOnItsOwnPixelsOnly) {
 }
 
 TEST_F(Form1Test, ThePrototypesHoldTheFieldImagesInTheirOrder) {
-  for (int i = 0; i < kFieldImageCount; ++i) {
+  // The middle of each picture: the seven colours, then the joker's, the
+  // flames' and the blocker's own.
+  const QColor middles[] = {QColor(255, 0, 0),  QColor(255, 196, 0), QColor(255, 255, 0),
+                            QColor(0, 255, 0),  QColor(0, 255, 255), QColor(0, 0, 255),
+                            QColor(255, 0, 255)};
+  for (int i = 0; i < 7; ++i) {
     ASSERT_NE(Prototype(form, i)->Picture(), nullptr) << i;
-    EXPECT_EQ(Prototype(form, i)->Picture()->cacheKey(), FieldImage(i).cacheKey()) << i;
+    EXPECT_EQ(Prototype(form, i)->Picture()->pixelColor(30, 30), middles[i]) << i;
+  }
+  for (int i = 7; i < kFieldImageCount; ++i) {
+    ASSERT_NE(Prototype(form, i)->Picture(), nullptr) << i;
+    for (int other = 0; other < i; ++other) {
+      EXPECT_NE(*Prototype(form, i)->Picture(), *Prototype(form, other)->Picture()) << i << other;
+    }
   }
 }
 
 TEST_F(Form1Test, AColourFlashWipesTheFrameAndTheTickRedrawsIt) {
   form.SetWindowColour({240, 240, 70});
-  EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(240, 240, 70));
+  EXPECT_EQ(form.grab().toImage().pixelColor(0, 0), QColor(240, 240, 70));
   EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::Window), QColor(240, 240, 70));
   form.game().tmrTimer_Timer();
-  EXPECT_EQ(form.Drawing().pixelColor(20, 300), QColor(0, 127, 0));
-  EXPECT_EQ(form.Drawing().pixelColor(0, 0), QColor(0, 245, 0));
+  EXPECT_EQ(form.grab().toImage().pixelColor(20, 300), QColor(0, 127, 0));
+  EXPECT_EQ(form.grab().toImage().pixelColor(0, 0), QColor(0, 245, 0));
   EXPECT_EQ(TitleLabel(form)->palette().color(QPalette::Window), QColor(0, 127, 0));
 }
 

@@ -31,8 +31,15 @@ class ScreenChangeTest : public Form1Test {
     form.move(target->geometry().topLeft() + QPoint(10, 10));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.windowHandle()->screen() == target; }));
     ASSERT_EQ(form.devicePixelRatio(), target->devicePixelRatio());
-    // The window lays itself out anew after its first paint on the screen.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.FittedRatio() == target->devicePixelRatio(); }));
+    // The window lays itself out anew after its first paint on the screen:
+    // the last field comes to its place last.
+    const qreal ratio = target->devicePixelRatio();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      const FieldBox* last = Field(form, 80);
+      const qreal left = (last->Area().left() + last->pos().x()) * ratio;
+      return left == form1::BoardOnDevice(ratio).Cell(80).left() &&
+             CanvasImage().devicePixelRatio() == ratio;
+    }));
   }
 
   const QImage& CanvasImage() { return Canvas(form)->Image(); }

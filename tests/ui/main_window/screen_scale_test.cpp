@@ -120,7 +120,7 @@ TEST_F(ScreenScaleTest, TilesCoverTheirFieldsExactly) {
   ASSERT_EQ(rows.size(), 9u);
   for (int i = 0; i < game::kFieldCount; ++i) {
     SCOPED_TRACE(i);
-    const QImage& tile = FieldImageOnDevice(i % 10, size, Line());
+    const QImage& tile = TileImage({i % 10, false}, size, Line());
     const QPoint corner(columns[i % 9].start, rows[i / 9].start);
     const QPoint last(size - 1, size - 1);
     EXPECT_EQ(before.pixelColor(corner), tile.pixelColor(0, 0));
