@@ -49,22 +49,49 @@ every_test_built() {
   fi
 }
 
-# Runs a program N times in a row; every run must end with status 0.
+# Runs a program N times, two runs at a time (one on each core); every run
+# must end with status 0.
 repeat_runs() {
-  local runs=$1 run output start=$SECONDS
+  local runs=$1 run status=0 start=$SECONDS logs
   shift
-  for run in $(seq "$runs"); do
-    if ! output=$("$@" 2>&1); then
-      printf '%s\nrun %d of %d failed: %s\n' "$output" "$run" "$runs" "$*" >&2
-      return 1
-    fi
+  logs=$(mktemp -d "${TMPDIR:-/tmp}/breliko-runs.XXXXXX")
+  for ((run = 1; run <= runs; run += 2)); do
+    local pids=() this
+    for this in "$run" $((run + 1)); do
+      ((this <= runs)) || continue
+      "$@" >"$logs/$this" 2>&1 &
+      pids+=("$this:$!")
+    done
+    local entry
+    for entry in "${pids[@]}"; do
+      if ! wait "${entry#*:}"; then
+        cat "$logs/${entry%%:*}" >&2
+        printf 'run %d of %d failed: %s\n' "${entry%%:*}" "$runs" "$*" >&2
+        status=1
+      fi
+    done
+    ((status == 0)) || break
   done
-  echo "$runs runs in a row passed in $((SECONDS - start)) s: $*"
+  rm -rf "$logs"
+  ((status == 0)) || return 1
+  echo "$runs runs passed, two at a time, in $((SECONDS - start)) s: $*"
 }
 
+# The time each stage took, printed at the end however the run ends.
+stage_times=()
+print_stage_times() {
+  ((${#stage_times[@]} > 0)) || return 0
+  echo "=== stage times ==="
+  printf '%s\n' "${stage_times[@]}"
+}
+trap print_stage_times EXIT
+run_start=$SECONDS
+
 bash tools/deps.sh
+stage_times+=("$(printf '%-9s %4d s' deps $((SECONDS - run_start)))")
 for stage in "${stages[@]}"; do
   echo "=== stage: $stage ==="
+  stage_start=$SECONDS
   case $stage in
     format)
       bash tools/check_format.sh
@@ -75,7 +102,7 @@ for stage in "${stages[@]}"; do
       every_test_built build
       with_sound_server ctest --preset default
       # A fault at the end of the program shows once in many runs: the
-      # stress test of sounds while the program quits, 30 times in a row.
+      # stress test of sounds while the program quits, 30 times.
       with_sound_server repeat_runs 30 build/tests/sound/breliko_sound_stress_test
       ;;
     tidy)
@@ -99,5 +126,7 @@ for stage in "${stages[@]}"; do
       exit 2
       ;;
   esac
+  stage_times+=("$(printf '%-9s %4d s' "$stage" $((SECONDS - stage_start)))")
 done
+stage_times+=("$(printf '%-9s %4d s' all $((SECONDS - run_start)))")
 echo "=== all stages passed: ${stages[*]} ==="
