@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the highscore file into build-fuzz/ and runs
-# each one for SECONDS (default 30) on a scratch copy of its seed corpus in
-# fuzz/corpus/, which stays as committed. Fails if a target crashes; the input
+# each one for SECONDS (default 30), side by side, on a scratch copy of its
+# seed corpus in fuzz/corpus/, which stays as committed. Fails if a target crashes; the input
 # that did it is kept in build-fuzz/crashes/.
 #
 #   bash tools/fuzz.sh [SECONDS]
@@ -22,18 +22,27 @@ scratch_parent=/dev/shm
 [[ -d "$scratch_parent" && -w "$scratch_parent" ]] || scratch_parent="${TMPDIR:-/tmp}"
 scratch="$(mktemp -d -p "$scratch_parent" breliko-fuzz.XXXXXX)"
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p build-fuzz/crashes "$scratch/tmp"
+mkdir -p build-fuzz/crashes
+
+# The targets run side by side, one on each core, each in a folder of its own.
+pids=()
+for target in "${targets[@]}"; do
+  cp -r "fuzz/corpus/$target" "$scratch/$target"
+  mkdir -p "$scratch/$target.tmp"
+  echo "== $target: $seconds s"
+  TMPDIR="$scratch/$target.tmp" UBSAN_OPTIONS=print_stacktrace=1 \
+    "build-fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="build-fuzz/crashes/$target-" "$scratch/$target" >"$scratch/$target.log" 2>&1 &
+  pids+=($!)
+done
 
 summary=()
 failed=0
-for target in "${targets[@]}"; do
-  cp -r "fuzz/corpus/$target" "$scratch/$target"
+for i in "${!targets[@]}"; do
+  target=${targets[$i]}
   log="$scratch/$target.log"
-  echo "== $target: $seconds s"
   status=0
-  TMPDIR="$scratch/tmp" UBSAN_OPTIONS=print_stacktrace=1 \
-    "build-fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="build-fuzz/crashes/$target-" "$scratch/$target" >"$log" 2>&1 || status=$?
+  wait "${pids[$i]}" || status=$?
   runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
   rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
   if [[ $status -ne 0 ]]; then
