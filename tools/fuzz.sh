@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the highscore file into build-fuzz/ and runs
 # each one for SECONDS (default 30), side by side, on a scratch copy of its
-# seed corpus in fuzz/corpus/, which stays as committed. Fails if a target crashes; the input
-# that did it is kept in build-fuzz/crashes/.
+# seed corpus in fuzz/corpus/, which stays as committed. Fails if a target
+# crashes; the input that did it is kept in build-fuzz/crashes/.
 #
 #   bash tools/fuzz.sh [SECONDS]
 #
