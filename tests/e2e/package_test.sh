@@ -79,6 +79,9 @@ check "the menu entry's \"${exec_line[0]}\" is the packaged program ($program)" 
 start_xvfb
 export HOME="$workdir/home"
 unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+# No sound server: the sound library would keep its cookie in the home
+# (~/.config/pulse), as a desktop's sound server does before any game runs.
+unset PULSE_SERVER
 mkdir -p "$HOME" "$workdir/elsewhere"
 start_folder=$workdir/elsewhere
 start_program "${exec_line[@]:1}"
