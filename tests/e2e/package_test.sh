@@ -30,7 +30,10 @@ installed() {
   status=$(dpkg-query -W -f='${Status}' breliko 2>/dev/null)
   [[ -n "$status" && "$status" != *not-installed ]]
 }
-package_list() { dpkg-query -W -f='${db:Status-Abbrev} ${Package}:${Architecture}\n' | awk '$1 ~ /^.i/ { print $2 }' | sort; }
+# The packages dpkg has installed, one "name:architecture" a line.
+package_list() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${Package}:${Architecture}\n' | awk '$1 ~ /^.i/ { print $2 }' | sort
+}
 installed && not_here "a breliko package is installed on this machine; the test would replace it"
 
 package_list >"$workdir/packages.before"
@@ -44,7 +47,7 @@ purge_all() {
   brought=$(package_list | comm -13 "$workdir/packages.before" - | grep -v '^breliko:')
   if installed || [[ -n "$brought" ]]; then
     # shellcheck disable=SC2086  # one package name a word
-    apt_get purge breliko $brought || echo "FAIL: the purge failed: $(tail -n 20 "$workdir/apt.log")"
+    apt_get purge breliko $brought || fail "the purge failed: $(tail -n 20 "$workdir/apt.log")"
   fi
 }
 trap 'purge_all; cleanup' EXIT
