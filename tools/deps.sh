@@ -15,6 +15,8 @@ PACKAGES=(
   desktop-file-utils appstream help2man
   pulseaudio pulseaudio-utils python3
   dbus-daemon procps
+  weston qt6-wayland
+  dpkg-dev file lintian
   clang libclang-rt-14-dev clang-format clang-tidy shellcheck
   locales
 )

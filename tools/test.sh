@@ -4,9 +4,10 @@
 #   bash tools/test.sh [STAGE...]
 #
 #   format    the code layout of every C++ file, shellcheck on every script
-#   tests     unit, widget, end-to-end (real window under Xvfb), soak and
-#             highscore kill tests, in the normal build, and the sound
-#             stress test 30 times in a row
+#   tests     unit, widget, end-to-end (real window under Xvfb and under a
+#             headless Weston), the Debian package installed and purged
+#             again (as root), soak and highscore kill tests, in the normal
+#             build, and the sound stress test 30 times in a row
 #   tidy      the static checks of .clang-tidy on src/
 #   sanitize  the unit and widget tests again under AddressSanitizer and
 #             UndefinedBehaviorSanitizer

@@ -4,6 +4,9 @@ reader would, and checks what it finds.
     accessibility_probe.py board           the window's name and the 9 x 9 grid
     accessibility_probe.py focused PREFIX  waits until the focused object's
                                            name starts with PREFIX
+    accessibility_probe.py press NAME      presses the button of that name in
+                                           any of the program's windows, as a
+                                           switch or screen reader user would
 
 Exit status 0 when the check holds, 1 otherwise, with a line on what was seen.
 """
@@ -88,10 +91,32 @@ def check_focused(prefix):
     print(f"ok:   the focus is reported on {name!r}")
 
 
+def find_button(name):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "breliko":
+            for window in app:
+                for node in descendants(window):
+                    if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == name:
+                        return node
+    return None
+
+
+def press(name):
+    button = wait_for(f"a button named {name!r}", lambda: find_button(name))
+    action = button.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if "Press" not in names:
+        sys.exit(f"FAIL: the button {name!r} offers only {names}")
+    action.doAction(names.index("Press"))
+    print(f"ok:   pressed {name!r}")
+
+
 if __name__ == "__main__":
     if sys.argv[1:] == ["board"]:
         check_board()
     elif len(sys.argv) == 3 and sys.argv[1] == "focused":
         check_focused(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "press":
+        press(sys.argv[2])
     else:
         sys.exit(__doc__)

@@ -85,6 +85,8 @@ stop_program() {
 
 cleanup() {
   stop_program
+  [[ -n "$launcher_pid" ]] && stop_process "$launcher_pid"
+  [[ -n "$bus_pid" ]] && stop_process "$bus_pid"
   [[ -n "$xvfb_pid" ]] && stop_process "$xvfb_pid"
   [[ -n "$workdir" ]] && rm -rf "$workdir"
 }
@@ -148,6 +150,52 @@ start_xvfb() {
   # never into the tester's own configuration.
   export XDG_CONFIG_HOME="$workdir/config"
   unset WAYLAND_DISPLAY XAUTHORITY
+}
+
+# --- the accessibility bus ---------------------------------------------------
+# What a screen reader or a switch device sees of the program: pyatspi, on a
+# session bus of the test's own that a real accessibility bus (at-spi2-core)
+# joins.
+probe="$(dirname "${BASH_SOURCE[0]}")/accessibility_probe.py"
+readonly probe
+readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's own Python, which has the pyatspi module.
+readonly python=/usr/bin/python3
+bus_pid=""
+launcher_pid=""
+
+require_accessibility_tools() {
+  require_tools dbus-daemon "$bus_launcher" "$python"
+  "$python" -c "import pyatspi" 2>/dev/null || require_tools python3-pyatspi
+}
+
+# Starts the session bus and on it the accessibility bus; the program then
+# joins this bus (in_session no longer starts one of its own).
+start_accessibility_bus() {
+  dbus-daemon --session --nofork --print-address=3 --print-pid=4 \
+    3>"$workdir/bus-address" 4>"$workdir/bus-pid" 2>"$workdir/bus.log" &
+  bus_pid=$!
+  local deadline=$((SECONDS + 30))
+  until [[ -s "$workdir/bus-address" ]]; do
+    ((SECONDS < deadline)) || give_up "no session bus: $(cat "$workdir/bus.log")"
+    sleep 0.1
+  done
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$workdir/bus-address")
+  export DBUS_SESSION_BUS_ADDRESS
+  "$bus_launcher" --launch-immediately >"$workdir/launcher.log" 2>&1 &
+  launcher_pid=$!
+  # Programs make themselves accessible once the bus says a reader is there.
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  deadline=$((SECONDS + 30))
+  until timeout 5 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || give_up "no accessibility bus: $(cat "$workdir/launcher.log")"
+    sleep 0.1
+  done
+  in_session() {
+    "$@"
+    exit
+  }
 }
 
 # --- the program -------------------------------------------------------------
