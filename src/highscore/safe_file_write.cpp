@@ -47,20 +47,23 @@ std::filesystem::path NativePath(const QString& path) {
 }
 
 // Records 1 to 11 as the last whole save left them: a leftover undo copy's,
-// else the file's own. A missing file had none.
-std::optional<QByteArray> OldRecords(const QString& path) {
+// else the file's own. A missing file had none; one that cannot be read
+// gives its reason.
+std::optional<QByteArray> OldRecords(const QString& path, QString& problem) {
   if (std::optional<QByteArray> undo = ReadUndoCopy(path)) return undo;
   if (!QFileInfo::exists(path)) return QByteArray();
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = file.read(kListBytes);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.read(kListBytes);
+  problem = file.errorString();
   if (file.error() != QFileDevice::NoError) return std::nullopt;
   return bytes;
 }
 
 WriteResult MakeUndoCopy(QTemporaryFile& undo, const QString& path, const WriteFaults& faults) {
-  const std::optional<QByteArray> old = OldRecords(path);
-  if (!old) return Failed(QStringLiteral("%1 cannot be read").arg(path));
+  QString problem;
+  const std::optional<QByteArray> old = OldRecords(path, problem);
+  if (!old) return Failed(problem);
   if (undo.write(*old) != old->size()) return Failed(undo.errorString());
   if (!SyncToDisk(undo, faults)) return Failed(LastSystemError());
   undo.close();

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <string>
+#include <utility>
 
 #include "record_bytes.h"
 
@@ -166,21 +167,27 @@ TEST(HighscoreListLock, AFolderWithoutWritePermissionSavesTheEntryInPlace) {
 // A copy killed the moment it made the lock file leaves it empty, and one
 // killed while taking over a stale lock leaves Qt's helper lock behind; once
 // both are older than a save could take (though younger than Qt's own
-// limit for its helper), neither stops the entry.
+// limit for its helper), neither stops the entry. The lone lock file is taken
+// over at once, not after the wait: with an hour's wait the entry would hang.
 TEST_F(HighscoreChangesTest, EmptyLockFilesLeftByKilledCopiesDoNotStopTheEntry) {
-  WriteAll(Path(), FullList(kDatum));
-  const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-10);
-  for (const QString& name :
-       {Path() + QStringLiteral(".lock"), Path() + QStringLiteral(".lock.rmlock")}) {
-    WriteAll(name, {});
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+  const QString lock = Path() + QStringLiteral(".lock");
+  const std::pair<QStringList, std::chrono::milliseconds> cases[] = {
+      {{lock}, std::chrono::hours(1)},
+      {{lock, lock + QStringLiteral(".rmlock")}, std::chrono::milliseconds(50)}};
+  for (const auto& [leftBehind, wait] : cases) {
+    WriteAll(Path(), FullList(kDatum));
+    const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-10);
+    for (const QString& name : leftBehind) {
+      WriteAll(name, {});
+      QFile file(name);
+      ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    const EntryOutcome outcome =
+        AddEntry(HighscoreFile(Path(), {}, wait), {550, QStringLiteral("Nova"), kDatum});
+    ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
+    EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
   }
-  const HighscoreFile file(Path(), {}, std::chrono::milliseconds(50));
-  const EntryOutcome outcome = AddEntry(file, {550, QStringLiteral("Nova"), kDatum});
-  ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
-  EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
 }
 
 }  // namespace

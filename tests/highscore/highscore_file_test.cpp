@@ -160,8 +160,8 @@ TEST_F(HighscoreFileTest, RecordsFromTwelveOnStayAsTheyAre) {
   EXPECT_EQ(bytes.left(39), Record(2000, "Neu", "05.03.24 14:02:07"));
 }
 
-// A crash in the middle of a save leaves an undo copy beside spoilt records;
-// the next read puts the old records back, byte for byte, and cuts a file the
+// A crash in the middle of a save leaves an undo copy beside spoilt records
+// (twice here); the next read puts the old records back, byte for byte, and cuts a file the
 // save lengthened back to its old length. While another copy of the game
 // holds the lock (it may be saving), the read leaves the file alone but still
 // shows the old list.
@@ -175,8 +175,10 @@ TEST_F(HighscoreFileTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
   for (const Old& old : olds) {
     SCOPED_TRACE(old.bytes.size());
     WriteAll(Path(), old.bytes);
+    // The second save, before any read, must keep the first one's undo copy.
     const HighscoreFile crashing = File(CrashBeforeTheUndoCopyGoes(Path()));
     EXPECT_EXIT(crashing.WriteList(ListWithTopScore(5)), ::testing::ExitedWithCode(3), "");
+    EXPECT_EXIT(crashing.WriteList(ListWithTopScore(6)), ::testing::ExitedWithCode(3), "");
     const QByteArray spoilt = ReadAll(Path());
     ASSERT_EQ(spoilt.left(100), QByteArray(100, 'X'));
 
@@ -324,14 +326,18 @@ TEST_F(HighscoreFileTest, AFolderThatTakesNoNewFileAndNoFileFailsToSave) {
   EXPECT_FALSE(QFileInfo::exists(Path()));
 }
 
+// The reading says why on the console, and the failed save to the player.
 TEST_F(HighscoreFileTest, ADirectoryNamedLikeTheFileReadsBlankAndFailsToSave) {
   ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("P1.dat")));
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(File().ReadHighscoreGrenze(), 0);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "breliko: " + Path().toStdString() + " cannot be read: file to open is a directory\n");
   for (const HighscoreEntry& entry : File().ReadList()) EXPECT_EQ(entry, HighscoreEntry{});
 
   const WriteResult result = File().WriteList(ListWithTopScore(100));
   EXPECT_FALSE(result.ok);
-  EXPECT_FALSE(result.problem.isEmpty());
+  EXPECT_EQ(result.problem, QStringLiteral("file to open is a directory"));
   EXPECT_TRUE(QFileInfo(Path()).isDir());
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{});
 }
