@@ -100,7 +100,7 @@ WriteResult WriteWithoutUndoCopy(const QString& path, const QByteArray& records,
     return Failed(
         QStringLiteral("the folder %1 takes no new file").arg(QFileInfo(path).absolutePath()));
   }
-  const WriteResult written = WriteRecords(path, records, faults);
+  WriteResult written = WriteRecords(path, records, faults);
   if (written.ok && !RemoveUndoCopy(path, faults)) return Failed(LastSystemError());
   return written;
 }
@@ -130,9 +130,9 @@ WriteResult SaveList(const QString& path, const QByteArray& records, const Write
   if (faults.folderRefusesNewFiles || !undo.open()) {
     return WriteWithoutUndoCopy(path, records, faults);
   }
-  if (const WriteResult made = MakeUndoCopy(undo, path, faults); !made.ok) return made;
+  if (WriteResult made = MakeUndoCopy(undo, path, faults); !made.ok) return made;
 
-  if (const WriteResult written = WriteRecords(path, records, faults); !written.ok) {
+  if (WriteResult written = WriteRecords(path, records, faults); !written.ok) {
     PutBackUndoCopy(path, faults);
     return written;
   }
