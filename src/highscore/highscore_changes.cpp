@@ -7,7 +7,7 @@ namespace breliko::highscore {
 EntryOutcome AddEntry(const HighscoreFile& file, const HighscoreEntry& neu) {
   // The list is read under the lock too: read before it, it could miss the
   // entry another copy of the game is saving just now.
-  const ListLock lock(file.Path(), file.LockWait(), file.LockFileRefused());
+  const ListLock lock(file.Path(), file.LockWait());
   if (!lock.MayChangeList()) return {file.ReadList(), {false, lock.Problem()}};
 
   EntryOutcome outcome;
@@ -24,7 +24,7 @@ EntryOutcome AddEntry(const HighscoreFile& file, const HighscoreEntry& neu) {
 WriteResult ResetList(const HighscoreFile& file) {
   // The save keeps the records from 12 on as it reads them, so a reset is a
   // change of the list like an entry.
-  const ListLock lock(file.Path(), file.LockWait(), file.LockFileRefused());
+  const ListLock lock(file.Path(), file.LockWait());
   if (!lock.MayChangeList()) return {false, lock.Problem()};
   return file.WriteList(HighscoreList{});
 }

@@ -1,18 +1,14 @@
 #include "highscore/highscore_file.h"
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace breliko::highscore {
-
-namespace {
-
-constexpr qint64 kListBytes = kListLength * kRecordBytes;
-
-}  // namespace
 
 HighscoreFile::HighscoreFile(QString path, WriteFaults faults, std::chrono::milliseconds lockWait)
     : path_(std::move(path)), faults_(std::move(faults)), lockWait_(lockWait) {}
@@ -31,24 +27,19 @@ HighscoreList HighscoreFile::ReadList() const {
 }
 
 WriteResult HighscoreFile::WriteList(const HighscoreList& list) const {
-  QByteArray content;
-  for (const HighscoreEntry& entry : list) content += ToRecord(entry);
-
-  if (QFileInfo::exists(path_)) {
-    QFile old(path_);
-    if (!old.open(QIODevice::ReadOnly)) return {false, old.errorString()};
-    if (old.size() > content.size()) {
-      old.seek(content.size());
-      const QByteArray later = old.readAll();
-      if (later.size() != old.size() - content.size()) return {false, old.errorString()};
-      content += later;
-    }
-  }
-  return ReplaceFileContent(path_, content, faults_);
+  QByteArray records;
+  for (const HighscoreEntry& entry : list) records += ToRecord(entry);
+  return SaveList(path_, records, faults_);
 }
 
 QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
   CreateIfMissing();
+  PutBackSaveCutShort();
+  // A save of another copy is under way: its undo copy holds the list as it
+  // stood before, whole, while the file's records may be half written.
+  if (offset + count <= kListBytes) {
+    if (const std::optional<QByteArray> undo = ReadUndoCopy(path_)) return undo->mid(offset, count);
+  }
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) {
     ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, file.errorString()));
@@ -60,6 +51,17 @@ QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
     ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, file.errorString()));
   }
   return bytes;
+}
+
+// A save cut short by a crash leaves the undo copy of the old records beside
+// the list, and the first read after it, at the latest the next start, puts
+// them back. Not while another copy of the game holds the list's lock: that
+// copy may be saving right now, behind an undo copy of its own. A lock left
+// by a copy that died is no longer held.
+void HighscoreFile::PutBackSaveCutShort() const {
+  if (!QFileInfo::exists(UndoCopyPath(path_))) return;
+  QLockFile lock(ListLockPath(path_));
+  if (lock.tryLock()) PutBackUndoCopy(path_, faults_);
 }
 
 void HighscoreFile::CreateIfMissing() const {

@@ -28,11 +28,9 @@ class HighscoreFile {
   const QString& Path() const { return path_; }
   // How long a change of the list waits for another copy of the game.
   std::chrono::milliseconds LockWait() const { return lockWait_; }
-  // Why the folder refuses the list's lock file, when a test plays that.
-  std::optional<QLockFile::LockError> LockFileRefused() const { return faults_.lockFileRefused; }
-
   // A record beyond the end of the file reads as an empty entry. Reading a
-  // missing file creates it, empty.
+  // missing file creates it, empty. Records 1 to 11 read as the last whole
+  // save left them: see PutBackSaveCutShort.
   HighscoreEntry ReadRecord(int number) const;
   HighscoreList ReadList() const;
 
@@ -40,12 +38,13 @@ class HighscoreFile {
   qint16 ReadHighscoreGrenze() const { return ReadRecord(kGrenzeRecord).Wert; }
 
   // Replaces records 1 to 11 as a whole; a crash meanwhile leaves the old
-  // file. A file that exists but cannot be read is not written over, since
-  // its later records could not be kept.
+  // records (SaveList). A file whose records cannot be read is not written
+  // over, since the save could not be undone.
   WriteResult WriteList(const HighscoreList& list) const;
 
  private:
   QByteArray ReadBytes(qint64 offset, qint64 count) const;
+  void PutBackSaveCutShort() const;
   void CreateIfMissing() const;
 
   QString path_;

@@ -11,6 +11,7 @@ namespace breliko::highscore {
 // its slot.
 inline constexpr int kListLength = 11;
 inline constexpr int kShownPlaces = 10;
+inline constexpr qint64 kListBytes = kListLength * kRecordBytes;
 
 // The tenth place is the score a finished game has to beat.
 inline constexpr int kGrenzeRecord = 10;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
 #include <QLockFile>
 #include <QString>
@@ -15,16 +14,15 @@ namespace breliko::highscore {
 inline constexpr std::chrono::milliseconds kListLockWait{6000};
 inline constexpr std::chrono::milliseconds kListLockStale{4000};
 
+QString ListLockPath(const QString& listPath);
+
 // Two copies of the game started in one folder share P1.dat. A new entry reads
 // the list and writes it back; while one copy holds this lock ("P1.dat.lock"
 // beside the list) from its read to its write, the other cannot save a list
 // that lacks the first one's entry. Released when it goes out of scope.
 class ListLock {
  public:
-  // `refused` stands for a lock file the folder does not take, for that
-  // reason; the tests play such folders with it.
-  ListLock(const QString& listPath, std::chrono::milliseconds wait,
-           std::optional<QLockFile::LockError> refused = std::nullopt);
+  ListLock(const QString& listPath, std::chrono::milliseconds wait);
   ListLock(const ListLock&) = delete;
   ListLock& operator=(const ListLock&) = delete;
 

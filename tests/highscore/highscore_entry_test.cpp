@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
                    Record(7, "", "3/5/24 2:02:07 PM")},
         RecordCase{"EsperantoName",
                    {9, QStringLiteral("ĉĝĥĵŝŭ"), ""},
-                   Record(9, QByteArray::fromHex("e6f8b6bcfefd"))}),
+                   Record(9, QByteArray::fromHex("e6f8b6bcfefd"))},
+        // A character beyond the code page, two UTF-16 units, is one "?".
+        RecordCase{"LastCharacterOutsideTheCodePage",
+                   {9, QStringLiteral("Ana \U0001F600"), ""},
+                   Record(9, "Ana ?")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FromRecordTest, ReadsAWholeRecordWithItsBlanks) {

@@ -1,5 +1,7 @@
-// A save of the highscore list that is killed at any moment leaves P1.dat
-// with either its old or its new content, byte for byte. A real writer
+// A save of the highscore list that is killed at any moment leaves P1.dat,
+// once the next start has read it, with either its old or its new content,
+// byte for byte: a file of a few records, and a sparse file of 2 GiB whose
+// later records, holes and length must stay as they are. A real writer
 // process performs one entry and is sent SIGKILL after a random delay spread
 // across its run time.
 
@@ -16,16 +18,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "child_process.h"
+#include "highscore/highscore_file.h"
 #include "record_bytes.h"
 
 namespace breliko::highscore {
 namespace {
 
 using breliko::testing::FinishedFine;
-using breliko::testing::ReadAll;
 using breliko::testing::Record;
 using breliko::testing::WaitFor;
 using breliko::testing::WriteAll;
@@ -66,44 +69,80 @@ QByteArray NewContent() {
   return bytes + LaterRecords();
 }
 
+// The large file: the same records, then a hole up to 2 GiB and the later
+// records once more at its very end.
+constexpr qint64 kLargeSize = qint64(2) << 30;
+constexpr qint64 kEndBytes = 8192;
+
+void LayOut(const QString& path, const QByteArray& content, bool large) {
+  WriteAll(path, content);
+  if (!large) return;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite) || !file.resize(kLargeSize)) return;
+  file.seek(kLargeSize - LaterRecords().size());
+  file.write(LaterRecords());
+}
+
+// What the test compares: a small file whole; of a large one its length and
+// its first and last 8 KiB, which hold every byte but the hole's zeros.
+QByteArray Look(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (file.size() <= 2 * kEndBytes) return file.readAll();
+  QByteArray look = QByteArray::number(file.size()) + ':' + file.read(kEndBytes);
+  file.seek(file.size() - kEndBytes);
+  return look + file.read(kEndBytes);
+}
+
 pid_t StartWriter(const QString& folder) {
   return breliko::testing::Spawn(BRELIKO_ENTRY_WRITER, {QFile::encodeName(folder)});
 }
 
-class HighscoreKillTest : public ::testing::Test {
+// The parameter: whether the file is the large sparse one.
+class HighscoreKillTest : public ::testing::TestWithParam<bool> {
  protected:
+  void SetUp() override {
+    LayOut(references_.filePath(QStringLiteral("old")), OldContent(), GetParam());
+    LayOut(references_.filePath(QStringLiteral("new")), NewContent(), GetParam());
+  }
+
   QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
+  QString UndoCopy() const { return folder_.filePath(QStringLiteral("P1.dat.undo")); }
+  void LayOutOld() const { LayOut(Path(), OldContent(), GetParam()); }
+  QByteArray Old() const { return Look(references_.filePath(QStringLiteral("old"))); }
+  QByteArray New() const { return Look(references_.filePath(QStringLiteral("new"))); }
   int FolderEntries() const { return int(QDir(folder_.path()).entryList(QDir::Files).size()); }
 
   // The median of a few whole runs, each on the old file.
   Microseconds WriterRunTime() {
     std::vector<Microseconds> times;
     for (int run = 0; run < 5; ++run) {
-      WriteAll(Path(), OldContent());
+      LayOutOld();
       const Clock::time_point start = Clock::now();
       const pid_t pid = StartWriter(folder_.path());
       EXPECT_GT(pid, 0);
       EXPECT_TRUE(FinishedFine(WaitFor(pid)));
       times.push_back(std::chrono::duration_cast<Microseconds>(Clock::now() - start));
-      EXPECT_EQ(ReadAll(Path()), NewContent());
+      EXPECT_EQ(Look(Path()), New());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
   }
 
   QTemporaryDir folder_;
+  QTemporaryDir references_;
 };
 
-TEST_F(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
-  const QByteArray old = OldContent();
-  const QByteArray neu = NewContent();
+TEST_P(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
+  const QByteArray old = Old();
+  const QByteArray neu = New();
   const Microseconds runTime = WriterRunTime();
   ASSERT_FALSE(HasFailure()) << "the writer does not save the entry it should";
 
   // Temporary files of saves killed in an earlier run. Qt keeps a new
   // temporary file unnamed until just before the rename, so a kill seldom
   // leaves one; these stand for the ones that were left.
-  for (const char* name : {"P1.dat.Kx3vQa", "P1.dat.0aZ9pL"}) {
+  for (const char* name : {"P1.dat.undo.Kx3vQa", "P1.dat.undo.0aZ9pL"}) {
     WriteAll(folder_.filePath(QString::fromLatin1(name)), NewContent().left(100));
   }
 
@@ -111,9 +150,9 @@ TEST_F(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
   std::mt19937 random(seed);
   std::uniform_int_distribution<long> delays(0, runTime.count());
 
-  int killed = 0, keptOld = 0, gotNew = 0, finished = 0, leftTemporary = 0;
+  int killed = 0, keptOld = 0, gotNew = 0, finished = 0, leftTemporary = 0, putBack = 0;
   for (int start = 0; start < kMostStarts && killed < kKills; ++start) {
-    WriteAll(Path(), old);
+    LayOutOld();
     const int entriesBefore = FolderEntries();
     const Microseconds delay(delays(random));
     const pid_t pid = StartWriter(folder_.path());
@@ -122,7 +161,12 @@ TEST_F(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
     ::kill(pid, SIGKILL);
     const int status = WaitFor(pid);
 
-    const QByteArray bytes = ReadAll(Path());
+    // The next start reads the threshold first, and puts back what an undo
+    // copy holds: afterwards the file alone says what the list is.
+    const bool undoCopyLeft = QFileInfo::exists(UndoCopy());
+    HighscoreFile(Path()).ReadHighscoreGrenze();
+    ASSERT_FALSE(QFileInfo::exists(UndoCopy())) << "after a kill " << delay.count() << " us in";
+    const QByteArray bytes = Look(Path());
     ASSERT_TRUE(bytes == old || bytes == neu)
         << "killed after " << delay.count() << " us (seed " << seed << "), P1.dat holds "
         << bytes.toHex(' ').toStdString();
@@ -134,6 +178,7 @@ TEST_F(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
     }
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     ++killed;
+    if (undoCopyLeft) ++putBack;
     if (bytes == old) ++keptOld;
     if (bytes == neu) ++gotNew;
     if (FolderEntries() > entriesBefore) ++leftTemporary;
@@ -141,20 +186,26 @@ TEST_F(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
   EXPECT_EQ(killed, kKills) << "the writers finished before their kills";
 
   // Leftover temporary files do not stop the next save.
-  WriteAll(Path(), old);
+  LayOutOld();
   const pid_t last = StartWriter(folder_.path());
   ASSERT_GT(last, 0);
   ASSERT_TRUE(FinishedFine(WaitFor(last)));
-  EXPECT_EQ(ReadAll(Path()), neu);
+  EXPECT_EQ(Look(Path()), neu);
 
   std::printf(
       "writer run time %lld us; %d killed: %d left the old file, %d the new one, %d a "
-      "temporary file; %d finished before the kill; seed %u\n",
-      static_cast<long long>(runTime.count()), killed, keptOld, gotNew, leftTemporary, finished,
-      seed);
+      "temporary file, %d an undo copy that the next start put back; %d finished before the "
+      "kill; seed %u\n",
+      static_cast<long long>(runTime.count()), killed, keptOld, gotNew, leftTemporary, putBack,
+      finished, seed);
   RecordProperty("kept_old", keptOld);
   RecordProperty("got_new", gotNew);
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, HighscoreKillTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& file) {
+                           return file.param ? "LargeSparseFile" : "SmallFile";
+                         });
 
 }  // namespace
 }  // namespace breliko::highscore
