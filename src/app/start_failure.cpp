@@ -23,12 +23,16 @@ bool HasDisplay() {
 void ReportStartFailure(const QString& consoleLine, const QString& playerText) {
   std::fprintf(stderr, "breliko: %s\n", qUtf8Printable(consoleLine));
   if (!HasDisplay()) return;
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("BRELIKO"),
-                  QStringLiteral("BRELIKO ne povas starti."));
-  box.setInformativeText(playerText);
+  StartFailureBox(playerText)->exec();
+}
+
+std::unique_ptr<QMessageBox> StartFailureBox(const QString& playerText) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("BRELIKO"),
+                                           QStringLiteral("BRELIKO ne povas starti."));
+  box->setInformativeText(playerText);
   // Qt's own "Close" would be the one English word in the window.
-  box.setEscapeButton(box.addButton(QStringLiteral("Fermi"), QMessageBox::AcceptRole));
-  box.exec();
+  box->setEscapeButton(box->addButton(QStringLiteral("Fermi"), QMessageBox::AcceptRole));
+  return box;
 }
 
 }  // namespace breliko::app

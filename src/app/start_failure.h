@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
+
 namespace breliko::app {
 
 // One line on standard error, and, where the program has a display, a small
@@ -10,5 +14,9 @@ namespace breliko::app {
 // program has no terminal, and it would seem to do nothing at all. Returns
 // once the player has closed the window.
 void ReportStartFailure(const QString& consoleLine, const QString& playerText);
+
+// The window of that report: a heading, the problem and a button to close
+// it, all in Esperanto.
+std::unique_ptr<QMessageBox> StartFailureBox(const QString& playerText);
 
 }  // namespace breliko::app

@@ -11,13 +11,7 @@ void SoundComplaints::Tell(const std::string& what, const std::string& problem) 
 
 void SoundComplaints::TellShutdownStalled() {
   const std::lock_guard lock(mutex_);
-  shutdownStalled_ = true;
   out_ << "breliko: the audio output does not answer; the game ends without it" << std::endl;
-}
-
-bool SoundComplaints::ShutdownStalled() {
-  const std::lock_guard lock(mutex_);
-  return shutdownStalled_;
 }
 
 }  // namespace breliko::sound

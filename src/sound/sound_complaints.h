@@ -20,16 +20,13 @@ class SoundComplaints {
   // `what` has been written before.
   void Tell(const std::string& what, const std::string& problem);
 
-  // Writes that the audio output did not let the player close in time,
-  // and remembers it for the owner of the player, who decides what then.
+  // Writes that the audio output did not let the player close in time.
   void TellShutdownStalled();
-  bool ShutdownStalled();
 
  private:
   std::mutex mutex_;
   std::ostream& out_;
   std::set<std::string> told_;
-  bool shutdownStalled_ = false;
 };
 
 }  // namespace breliko::sound

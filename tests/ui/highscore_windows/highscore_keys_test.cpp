@@ -133,6 +133,14 @@ TEST_F(HighscoreKeysTest, TheNameBoxKeepsWhatTheFileCanStoreAndTheListTheFirstTw
     QApplication::sendEvent(box, &key);
   }
   EXPECT_EQ(box->text(), QStringLiteral("ukasz Żó ĉŝ Ĥĵŭ 1234567890"));
+  // A refused letter leaves the caret where it was: at the start, the next
+  // letter goes before the others.
+  box->setCursorPosition(0);
+  for (const QChar letter : QStringLiteral("ŁL")) {
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+    QApplication::sendEvent(box, &key);
+  }
+  EXPECT_EQ(box->text(), QStringLiteral("Lukasz Żó ĉŝ Ĥĵŭ 1234567890"));
 
   struct Paste {
     QString text;

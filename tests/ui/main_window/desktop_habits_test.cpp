@@ -56,6 +56,12 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsAfterANavigationKeyOnly) {
   EXPECT_GE(MarkPixels(kSpielregeln), 61);
   EXPECT_LE(MarkPixels(kSpielregeln), 62);
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "only the focused button";
+
+  // Enter, and the number pad's Enter, press the focused button.
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(RulesPanel(form)->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FALSE(RulesPanel(form)->isVisible());
 }
 
 TEST_F(DesktopHabitsTest, AGameStartedFromItsButtonLeavesTheFocusOnNoButton) {
