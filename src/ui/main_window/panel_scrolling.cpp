@@ -26,14 +26,10 @@ constexpr std::array<ScrollKey, 6> kScrollKeys = {{
 
 }  // namespace
 
-bool ScrollPanel(QAbstractScrollArea& panel, int key) {
+void ScrollPanel(QAbstractScrollArea& panel, int key) {
   for (const ScrollKey& scroll : kScrollKeys) {
-    if (scroll.key == key) {
-      panel.verticalScrollBar()->triggerAction(scroll.action);
-      return true;
-    }
+    if (scroll.key == key) panel.verticalScrollBar()->triggerAction(scroll.action);
   }
-  return false;
 }
 
 }  // namespace breliko::ui
