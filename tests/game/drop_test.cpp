@@ -207,10 +207,35 @@ TEST_F(DropTest, TwoDissolutionsBeforeOneTickBurnTheirUnion) {
   random.Script({DissolvedColourDraw(kOrange), DissolvedColourDraw(kJoker)});
   game.FarbeAufloesen();
   game.FarbeAufloesen();
-  EXPECT_EQ(game.picP(0).Tag, "peng");
-  EXPECT_EQ(game.picP(9).Tag, "peng");
+  for (int field : {0, 1, 9}) {
+    EXPECT_EQ(game.picP(field).Tag, "peng") << field;
+    EXPECT_EQ(game.picP(field).Picture, kFlames) << field;
+  }
   game.tmrTimer_Timer();
   EXPECT_EQ(Occupied(), 0);
+}
+
+// The draw times 9.36 (blocker) or 7.1 (dissolution), in ten-thousandths,
+// must lie above 9 or 7: a draw exactly on the threshold brings nothing.
+TEST_F(DropTest, AChanceComesOnlyAboveItsThreshold) {
+  struct Case {
+    double x;
+    bool comes;
+  };
+  for (const Case& c : {Case{9.0, false}, Case{9.0001, true}}) {
+    SCOPED_TRACE(c.x);
+    game.cmdSpielAbbrechen_Click();
+    random.Script({c.x / 9.36, PositionDraw(5)});
+    game.FeldSperren();
+    EXPECT_EQ(game.picP(5).Tag, c.comes ? "voll" : "0");
+  }
+  for (const Case& c : {Case{7.0, false}, Case{7.0001, true}}) {
+    SCOPED_TRACE(c.x);
+    Lay({"R . . . . . . . ."});
+    random.Script({c.x / 7.1, DissolvedColourDraw(kRed)});
+    game.ZufallsAufloesung();
+    EXPECT_EQ(game.picP(0).Tag, c.comes ? "peng" : "10000000");
+  }
 }
 
 TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
