@@ -29,6 +29,38 @@ TEST_F(DropTest, AMoveCarriesPictureAndTagAndLeavesTheSourceDraggable) {
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1"));
 }
 
+// A release outside the board is no drop: nothing moves, nothing is drawn.
+TEST_F(DropTest, ADropFromOrOntoNoFieldDoesNothing) {
+  Lay({"R . . . . . . . ."});
+  for (const auto& [target, source] :
+       {std::pair{-1, 0}, std::pair{81, 0}, std::pair{40, -1}, std::pair{40, 81}}) {
+    game.picP_DragDrop(target, source);
+  }
+  EXPECT_EQ(Picture(), PictureOf(BoardFromPicture({"R . . . . . . . ."})));
+}
+
+// A drop released while the tree of a stripe is drawn starts no turn inside
+// this one, and once the turn is over every tile can be dragged again.
+TEST_F(DropTest, ADropDuringTheTreeOfAStripeIsRefused) {
+  Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       "R . . . . . . . B"});
+  bool draggableInTree = true;
+  host.onTree = [&] {
+    draggableInTree = game.CanDrag(80);
+    game.picP_DragDrop(40, 80);
+  };
+  game.picP_DragDrop(36, 72);  // no draws scripted: no new fields may come
+  EXPECT_FALSE(draggableInTree);
+  EXPECT_EQ(
+      Picture(),
+      PictureOf(BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . B"})));
+  EXPECT_EQ(game.Punkte(), 4);
+  EXPECT_TRUE(game.CanDrag(80));
+}
+
 TEST_F(DropTest, DropsThatMoveNothingStillBringThreeNewFields) {
   struct Case {
     const char* name;
