@@ -279,6 +279,7 @@ TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
   game.FeldSperren();
   EXPECT_EQ(game.picP(2).Tag, "voll");
   EXPECT_EQ(random.Left(), 0u);
+  EXPECT_EQ(random.reseeds, 2);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound5.wav/0"));
 }
 
