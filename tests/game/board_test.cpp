@@ -84,6 +84,14 @@ TEST(PositionDrawTest, CoversAllEightyOneFields) {
   for (int count : counts) EXPECT_NEAR(count, 1000, 150);
 }
 
+// Every start of the program deals other games: two generators made one after
+// the other start different sequences.
+TEST(ClockRandomTest, TwoGeneratorsStartDifferentSequences) {
+  ClockRandomSource first;
+  ClockRandomSource second;
+  EXPECT_NE(first.Next(), second.Next());
+}
+
 TEST(ClockRandomTest, TwoReseedsInQuickSuccessionDiffer) {
   ClockRandomSource random;
   random.Reseed();

@@ -29,6 +29,38 @@ TEST_F(DropTest, AMoveCarriesPictureAndTagAndLeavesTheSourceDraggable) {
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound2.wav/1"));
 }
 
+// A release outside the board is no drop: nothing moves, nothing is drawn.
+TEST_F(DropTest, ADropFromOrOntoNoFieldDoesNothing) {
+  Lay({"R . . . . . . . ."});
+  for (const auto& [target, source] :
+       {std::pair{-1, 0}, std::pair{81, 0}, std::pair{40, -1}, std::pair{40, 81}}) {
+    game.picP_DragDrop(target, source);
+  }
+  EXPECT_EQ(Picture(), PictureOf(BoardFromPicture({"R . . . . . . . ."})));
+}
+
+// A drop released while the tree of a stripe is drawn starts no turn inside
+// this one, and once the turn is over every tile can be dragged again.
+TEST_F(DropTest, ADropDuringTheTreeOfAStripeIsRefused) {
+  Lay({"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       "R . . . . . . . B"});
+  bool draggableInTree = true;
+  host.onTree = [&] {
+    draggableInTree = game.CanDrag(80);
+    game.picP_DragDrop(40, 80);
+  };
+  game.picP_DragDrop(36, 72);  // no draws scripted: no new fields may come
+  EXPECT_FALSE(draggableInTree);
+  EXPECT_EQ(
+      Picture(),
+      PictureOf(BoardFromPicture({". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                                  ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . B"})));
+  EXPECT_EQ(game.Punkte(), 4);
+  EXPECT_TRUE(game.CanDrag(80));
+}
+
 TEST_F(DropTest, DropsThatMoveNothingStillBringThreeNewFields) {
   struct Case {
     const char* name;
@@ -207,10 +239,35 @@ TEST_F(DropTest, TwoDissolutionsBeforeOneTickBurnTheirUnion) {
   random.Script({DissolvedColourDraw(kOrange), DissolvedColourDraw(kJoker)});
   game.FarbeAufloesen();
   game.FarbeAufloesen();
-  EXPECT_EQ(game.picP(0).Tag, "peng");
-  EXPECT_EQ(game.picP(9).Tag, "peng");
+  for (int field : {0, 1, 9}) {
+    EXPECT_EQ(game.picP(field).Tag, "peng") << field;
+    EXPECT_EQ(game.picP(field).Picture, kFlames) << field;
+  }
   game.tmrTimer_Timer();
   EXPECT_EQ(Occupied(), 0);
+}
+
+// The draw times 9.36 (blocker) or 7.1 (dissolution), in ten-thousandths,
+// must lie above 9 or 7: a draw exactly on the threshold brings nothing.
+TEST_F(DropTest, AChanceComesOnlyAboveItsThreshold) {
+  struct Case {
+    double x;
+    bool comes;
+  };
+  for (const Case& c : {Case{9.0, false}, Case{9.0001, true}}) {
+    SCOPED_TRACE(c.x);
+    game.cmdSpielAbbrechen_Click();
+    random.Script({c.x / 9.36, PositionDraw(5)});
+    game.FeldSperren();
+    EXPECT_EQ(game.picP(5).Tag, c.comes ? "voll" : "0");
+  }
+  for (const Case& c : {Case{7.0, false}, Case{7.0001, true}}) {
+    SCOPED_TRACE(c.x);
+    Lay({"R . . . . . . . ."});
+    random.Script({c.x / 7.1, DissolvedColourDraw(kRed)});
+    game.ZufallsAufloesung();
+    EXPECT_EQ(game.picP(0).Tag, c.comes ? "peng" : "10000000");
+  }
 }
 
 TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
@@ -222,6 +279,7 @@ TEST_F(DropTest, ABlockerOnlyEverLandsOnAnEmptyField) {
   game.FeldSperren();
   EXPECT_EQ(game.picP(2).Tag, "voll");
   EXPECT_EQ(random.Left(), 0u);
+  EXPECT_EQ(random.reseeds, 2);
   EXPECT_THAT(host.sounds, ElementsAre("sounds/sound5.wav/0"));
 }
 

@@ -56,6 +56,7 @@ Board BoardFromPicture(const std::vector<std::string>& rows) {
 }
 
 void FakeHost::FieldChanged(int index) {
+  if (shownGame_ != nullptr) shown[index] = shownGame_->picP(index);
   if (watched_ == nullptr) return;
   const bool empty = watched_->picP(index).IsEmpty();
   if (empty && !wasEmpty_[index]) emptied.push_back(index);
@@ -71,6 +72,13 @@ void FakeHost::Watch(const Game& game) {
 void GameTest::Lay(const std::vector<std::string>& rows) {
   const Board board = BoardFromPicture(rows);
   for (int i = 0; i < kFieldCount; ++i) game.SetField(i, board[i]);
+}
+
+void GameTest::TearDown() {
+  for (int i = 0; i < kFieldCount; ++i) {
+    EXPECT_EQ(host.shown[i].Picture, game.picP(i).Picture) << "the window shows field " << i;
+    EXPECT_EQ(host.shown[i].Enabled, game.picP(i).Enabled) << "the window shows field " << i;
+  }
 }
 
 int GameTest::Occupied() const {

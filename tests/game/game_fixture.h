@@ -83,12 +83,18 @@ class FakeHost : public GameHost {
   int threshold = 0;
   std::vector<int> entries;
 
+  // What the window shows of each field of `game` (its picture, and whether
+  // it takes the mouse) as far as FieldChanged told it.
+  void Show(const Game& game) { shownGame_ = &game; }
+  Board shown;
+
   // From here on, `emptied` lists the fields of `game` in the order they
   // were emptied.
   void Watch(const Game& game);
   std::vector<int> emptied;
 
  private:
+  const Game* shownGame_ = nullptr;
   const Game* watched_ = nullptr;
   std::array<bool, kFieldCount> wasEmpty_{};
 };
@@ -100,7 +106,9 @@ Board BoardFromPicture(const std::vector<std::string>& rows);
 
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() : game(host, random) {}
+  GameTest() : game(host, random) { host.Show(game); }
+  // Every test ends with the window showing the board the rules hold.
+  void TearDown() override;
 
   // Puts the picture on the board of a running game.
   void Lay(const std::vector<std::string>& rows);

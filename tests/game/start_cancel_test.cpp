@@ -23,6 +23,18 @@ TEST_F(GameTest, StartUpRunsItsDutiesInOrderAndPlaysTheStartUpSound) {
   }
 }
 
+// Start-up sets the points a stripe and a square earn.
+TEST_F(GameTest, AfterStartUpAStripeEarnsFourPointsAndASquareSeventeen) {
+  game.Form_Load();
+  Lay({"J J J J J . . . ."});
+  game.Zeilen();
+  EXPECT_EQ(game.Punkte(), 4);
+  Lay({"G G G . . . . . .", "G G G . . . . . .", "G G G . . . . . ."});
+  random.Script({DissolvedColourDraw(kRed)});
+  game.QuadrateOben();
+  EXPECT_EQ(game.Punkte(), 21);
+}
+
 // Start-up switches the sound on before the start-up sound, whatever the
 // switch said before.
 TEST_F(GameTest, StartUpSwitchesTheSoundOnBeforeItsSound) {
