@@ -35,6 +35,12 @@ Chunk ExtensibleFloatFmt() {
   return fmt;
 }
 
+Chunk OneByteShortExtensibleFmt() {
+  Chunk fmt = ExtensibleFloatFmt();
+  fmt.body.pop_back();
+  return fmt;
+}
+
 struct GoodCase {
   const char* name;
   std::vector<std::uint8_t> bytes;
@@ -75,7 +81,22 @@ INSTANTIATE_TEST_SUITE_P(
                  44,
                  8},
         GoodCase{"CutTagChunkAfterTheSamples",
-                 Riff({Fmt(1, 1, 22050, 16), Data(8), {"LIST", {1, 2}, 500}}), kMono16, 44, 8}),
+                 Riff({Fmt(1, 1, 22050, 16), Data(8), {"LIST", {1, 2}, 500}}), kMono16, 44, 8},
+        GoodCase{"EightChannels",
+                 Riff({Fmt(1, 8, 22050, 16), Data(32)}),
+                 {SampleEncoding::SignedInt, 8, 22050, 16},
+                 44,
+                 32},
+        GoodCase{"LowestRate",
+                 Riff({Fmt(1, 1, 1000, 8), Data(10)}),
+                 {SampleEncoding::UnsignedInt, 1, 1000, 8},
+                 44,
+                 10},
+        GoodCase{"HighestRate",
+                 Riff({Fmt(3, 1, 384000, 32), Data(16)}),
+                 {SampleEncoding::Float, 1, 384000, 32},
+                 44,
+                 16}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadCase {
@@ -108,14 +129,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"ShortExtensibleFormat", Riff({Fmt(0xFFFE, 1, 22050, 16), Data(8)}), "too short"},
         BadCase{"Adpcm", Riff({Fmt(2, 1, 22050, 4, 256), Data(512)}), "compressed"},
         BadCase{"TwentyFourBit", Riff({Fmt(1, 1, 44100, 24), Data(30)}), "24-bit"},
+        BadCase{"ExtensibleFormatOneByteShort", Riff({OneByteShortExtensibleFmt(), Data(8)}),
+                "too short"},
         BadCase{"NoChannels", Riff({Fmt(1, 0, 22050, 16, 2), Data(8)}), "0 channels"},
+        BadCase{"NineChannels", Riff({Fmt(1, 9, 22050, 16), Data(36)}), "9 channels"},
         BadCase{"NoSampleRate", Riff({Fmt(1, 1, 0, 16), Data(8)}), "sample rate"},
+        BadCase{"RateBelowTheLowest", Riff({Fmt(1, 1, 999, 16), Data(8)}), "sample rate of 999"},
+        BadCase{"RateAboveTheHighest", Riff({Fmt(1, 1, 384001, 16), Data(8)}),
+                "sample rate of 384001"},
         BadCase{"WrongBlockAlign", Riff({Fmt(1, 2, 22050, 16, 2), Data(8)}), "block align"},
         BadCase{"EmptySamples", Riff({Fmt(1, 1, 22050, 16), Data(0)}), "no samples"},
         BadCase{"LessThanOneFrame", Riff({Fmt(1, 1, 22050, 16), Data(1)}), "no samples"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Whatever the length a file was cut to, the samples found lie inside it.
+// Whatever the length a file was cut to, the samples found lie inside it,
+// and a cut inside the RIFF header is told as such, not read past.
 TEST(SoundWave, NoCutOfAFileIsReadPastItsEnd) {
   const std::vector<std::uint8_t> whole =
       Riff({{"LIST", {1, 2, 3, 4, 5}}, Fmt(1, 1, 22050, 16), Data(30), {"cue ", {9, 9}}});
@@ -127,6 +155,7 @@ TEST(SoundWave, NoCutOfAFileIsReadPastItsEnd) {
     } else {
       EXPECT_FALSE(check.problem.empty()) << length;
     }
+    if (length > 0 && length < 12) EXPECT_THAT(check.problem, HasSubstr("no RIFF/WAVE")) << length;
   }
 }
 
@@ -149,6 +178,24 @@ TEST(SoundWave, LoadsTheSamplesOfAFile) {
   EXPECT_EQ(load.clip->file, path);
   EXPECT_EQ(load.clip->format, kMono16);
   EXPECT_EQ(load.clip->samples, std::vector<std::uint8_t>(bytes.begin() + 44, bytes.end()));
+}
+
+// A file of 16 MiB is still read; one byte more is refused unread.
+TEST(SoundWave, SixteenMebibytesIsTheLargestFile) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("long.wav").toStdString();
+  std::vector<std::uint8_t> bytes = MonoWave((16 * 1024 * 1024 - 44) / 2);
+  ASSERT_EQ(bytes.size(), 16777216u);
+  soundtest::WriteFile(path, bytes);
+  const WaveClipLoad largest = LoadWaveClip(path);
+  ASSERT_TRUE(largest.clip.has_value()) << largest.problem;
+  EXPECT_EQ(largest.clip->samples.size(), 16777216u - 44);
+
+  bytes.push_back(0);
+  soundtest::WriteFile(path, bytes);
+  const WaveClipLoad tooLarge = LoadWaveClip(path);
+  EXPECT_FALSE(tooLarge.clip.has_value());
+  EXPECT_THAT(tooLarge.problem, HasSubstr("too large"));
 }
 
 TEST(SoundWave, MissingFileOrFolderIsNoClip) {
