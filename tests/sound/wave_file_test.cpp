@@ -155,7 +155,9 @@ TEST(SoundWave, NoCutOfAFileIsReadPastItsEnd) {
     } else {
       EXPECT_FALSE(check.problem.empty()) << length;
     }
-    if (length > 0 && length < 12) EXPECT_THAT(check.problem, HasSubstr("no RIFF/WAVE")) << length;
+    if (length > 0 && length < 12) {
+      EXPECT_THAT(check.problem, HasSubstr("no RIFF/WAVE")) << length;
+    }
   }
 }
 
