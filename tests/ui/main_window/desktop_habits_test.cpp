@@ -49,6 +49,12 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsAfterANavigationKeyOnly) {
     Key(typed);
   }
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "letters and digits show no mark";
+  // Alt, Shift or Ctrl alone, as a player holds them on the way to a letter.
+  for (const Qt::Key modifier : {Qt::Key_Alt, Qt::Key_Shift, Qt::Key_Control}) {
+    QTest::keyPress(QApplication::focusWidget(), modifier, Qt::AltModifier);
+    QTest::keyRelease(QApplication::focusWidget(), modifier);
+  }
+  EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "a modifier alone shows no mark";
 
   Key(Qt::Key_Tab);
   ASSERT_TRUE(CommandButton(form, kSpielregeln)->hasFocus());
