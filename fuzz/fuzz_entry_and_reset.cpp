@@ -136,9 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::PutFile(before);
   }
 
-  highscore::WriteFaults faults;
-  faults.folderRefusesNewFiles = input.folderRefusesNewFiles;
-  const highscore::HighscoreFile file(fuzz::HighscorePath(), faults);
+  const highscore::HighscoreFile file(fuzz::HighscorePath());
 
   CheckEntry(file, before, input.entry);
   CheckReset(file, before);

@@ -1,0 +1,129 @@
+#include "highscore/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace breliko::highscore {
+
+namespace {
+
+QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+
+QString KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return QStringLiteral("a folder");
+  if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
+  if (S_ISCHR(mode)) return QStringLiteral("a character device");
+  if (S_ISBLK(mode)) return QStringLiteral("a block device");
+  if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+  return QStringLiteral("no regular file");
+}
+
+}  // namespace
+
+void ReportOnConsole(const QString& line) {
+  std::fprintf(stderr, "breliko: %s\n", line.toLocal8Bit().constData());
+  std::fflush(stderr);
+}
+
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+RegularFile::RegularFile(const QString& path, int flags) {
+  // A folder opens for reading only, so O_RDWR on one would say "is a
+  // directory"; its kind is told the same way as any other's.
+  descriptor_ = ::open(Native(path).constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  error_ = descriptor_ < 0 ? errno : 0;
+  if (error_ == EISDIR) {
+    wrongKind_ = true;
+    problem_ = QStringLiteral("it is a folder");
+    return;
+  }
+  if (descriptor_ < 0) {
+    missing_ = error_ == ENOENT;
+    problem_ = SystemError(error_);
+    return;
+  }
+  struct stat status {};
+  if (::fstat(descriptor_, &status) != 0) {
+    problem_ = SystemError(errno);
+  } else if (!S_ISREG(status.st_mode)) {
+    wrongKind_ = true;
+    problem_ = QStringLiteral("it is ") + KindOf(status.st_mode);
+  }
+  length_ = status.st_size;
+  if (problem_.isEmpty()) return;
+  ::close(descriptor_);
+  descriptor_ = -1;
+}
+
+RegularFile::~RegularFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+QString RegularFile::Read(qint64 offset, qint64 count, QByteArray& bytes) const {
+  bytes.resize(qsizetype(qBound<qint64>(0, length_ - offset, count)));
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t read =
+        ::pread(descriptor_, bytes.data() + done, size_t(bytes.size() - done), offset + done);
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return SystemError(errno);
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return {};
+}
+
+QString RegularFile::WriteAtStart(const QByteArray& bytes) const {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t written =
+        ::pwrite(descriptor_, bytes.constData() + done, size_t(bytes.size() - done), done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return SystemError(errno);
+    done += written;
+  }
+  return {};
+}
+
+QString RegularFile::CutTo(qint64 length) const {
+  return ::ftruncate(descriptor_, length) == 0 ? QString() : SystemError(errno);
+}
+
+QString RegularFile::Sync() const {
+  return ::fsync(descriptor_) == 0 ? QString() : SystemError(errno);
+}
+
+bool Exists(const QString& path, QString& problem) {
+  struct stat status {};
+  if (::lstat(Native(path).constData(), &status) == 0) return true;
+  if (errno != ENOENT) problem = SystemError(errno);
+  return false;
+}
+
+QString ListTarget(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isSymLink()) return path;
+  const QString target = info.canonicalFilePath();
+  return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+QString SyncFolderOf(const QString& path) {
+  const QByteArray folder = Native(QFileInfo(path).absolutePath());
+  const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return SystemError(errno);
+  const int synced = ::fsync(descriptor);
+  const int error = errno;
+  ::close(descriptor);
+  return synced == 0 ? QString() : SystemError(error);
+}
+
+}  // namespace breliko::highscore
