@@ -18,12 +18,9 @@ namespace {
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
 QString KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return QStringLiteral("a folder");
   if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
-  if (S_ISCHR(mode)) return QStringLiteral("a character device");
-  if (S_ISBLK(mode)) return QStringLiteral("a block device");
   if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-  return QStringLiteral("no regular file");
+  return S_ISDIR(mode) ? QStringLiteral("a folder") : QStringLiteral("a device");
 }
 
 }  // namespace
@@ -36,31 +33,35 @@ void ReportOnConsole(const QString& line) {
 QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 RegularFile::RegularFile(const QString& path, int flags) {
-  // A folder opens for reading only, so O_RDWR on one would say "is a
-  // directory"; its kind is told the same way as any other's.
-  descriptor_ = ::open(Native(path).constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  error_ = descriptor_ < 0 ? errno : 0;
-  if (error_ == EISDIR) {
-    wrongKind_ = true;
-    problem_ = QStringLiteral("it is a folder");
-    return;
-  }
+  const QByteArray native = Native(path);
+  descriptor_ = ::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  struct stat status {};
   if (descriptor_ < 0) {
+    error_ = errno;
     missing_ = error_ == ENOENT;
     problem_ = SystemError(error_);
+    // A folder does not open for writing, nor a socket at all: the name
+    // tells their kind.
+    if ((error_ == EISDIR || error_ == ENXIO) && ::stat(native.constData(), &status) == 0) {
+      TellKind(status.st_mode);
+    }
     return;
   }
-  struct stat status {};
   if (::fstat(descriptor_, &status) != 0) {
     problem_ = SystemError(errno);
-  } else if (!S_ISREG(status.st_mode)) {
-    wrongKind_ = true;
-    problem_ = QStringLiteral("it is ") + KindOf(status.st_mode);
+  } else {
+    TellKind(status.st_mode);
   }
   length_ = status.st_size;
   if (problem_.isEmpty()) return;
   ::close(descriptor_);
   descriptor_ = -1;
+}
+
+void RegularFile::TellKind(mode_t mode) {
+  if (S_ISREG(mode)) return;
+  wrongKind_ = true;
+  problem_ = QStringLiteral("it is ") + KindOf(mode);
 }
 
 RegularFile::~RegularFile() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -36,6 +38,8 @@ class RegularFile {
   QString Sync() const;
 
  private:
+  void TellKind(mode_t mode);
+
   int descriptor_ = -1;
   bool missing_ = false;
   bool wrongKind_ = false;

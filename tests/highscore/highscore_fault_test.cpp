@@ -4,8 +4,11 @@
 // come from a preload library (fault_shim.c) in a real writer process; the
 // next start is this process reading the list.
 
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -244,7 +247,18 @@ struct OddRow {
   bool saved;
   QByteArray holdsAfterSave;
   QStringList entries;  // of the folder after the save
+  const char* told;     // on the console or in the save's report, after the folder
 };
+
+void MakeSocket(const QString& path) {
+  QFile::remove(path);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+  ::close(socket);
+}
 
 void Make(const QString& path, bool fifo) {
   const QByteArray name = QFile::encodeName(path);
@@ -264,28 +278,34 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
   const QStringList setAside{QStringLiteral("P1.dat"), QStringLiteral("P1.dat.undo.set-aside")};
   const QString undo = QStringLiteral(".undo");
   const OddRow rows[] = {
-      {"a FIFO as P1.dat", [](const QString& p) { Make(p, true); }, 0, false, "(no file)", alone},
+      {"a FIFO as P1.dat", [](const QString& p) { Make(p, true); }, 0, false, "(no file)", alone,
+       "P1.dat cannot be read: it is a FIFO"},
+      {"a socket as P1.dat", MakeSocket, 0, false, "(no file)", alone,
+       "P1.dat cannot be changed: it is a socket"},
       {"P1.dat a link to /dev/null",
        [](const QString& p) {
          QFile::remove(p);
          QFile::link(QStringLiteral("/dev/null"), p);
        },
-       0, false, "(no file)", alone},
+       0, false, "(no file)", alone, "P1.dat cannot be read: it is a device"},
       {"a FIFO as the undo copy", [&](const QString& p) { Make(p + undo, true); }, 1000, true,
-       NewContent(), setAside},
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a FIFO"},
       {"a folder as the undo copy", [&](const QString& p) { Make(p + undo, false); }, 1000, true,
-       NewContent(), setAside},
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a folder"},
+      {"a socket as the undo copy", [&](const QString& p) { MakeSocket(p + undo); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a socket"},
       {"a short undo copy", [&](const QString& p) { WriteAll(p + undo, "abcd"); }, 1000, true,
-       NewContent(), setAside},
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is no undo copy"},
       {"noise as the undo copy",
        [&](const QString& p) { WriteAll(p + undo, QByteArray(429, '\x5a')); }, 1000, true,
-       NewContent(), setAside},
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is no undo copy"},
       {"an undo copy left before the list came back from a backup",
        [&](const QString& p) {
          RunWriter("unlink KILL */P1.dat.undo 0 1");
          WriteAll(p, backup);
        },
-       900, true, backup + WriterRecord() + EmptyRecords(8), setAside},
+       900, true, backup + WriterRecord() + EmptyRecords(8), setAside,
+       "P1.dat.undo.set-aside: the list is not the one its save left"},
       {"an empty lock left by a killed copy",
        [](const QString& p) {
          // Older than a copy takes to write its number into it, younger
@@ -295,13 +315,14 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
          lock.setFileTime(QDateTime::currentDateTime().addSecs(-2),
                           QFileDevice::FileModificationTime);
        },
-       1000, true, NewContent(), alone},
+       1000, true, NewContent(), alone, ""},
       {"a folder as the lock",
        [](const QString& p) { Make(p + QStringLiteral(".lock"), false); },
        1000,
        false,
        OldContent(),
-       {QStringLiteral("P1.dat"), QStringLiteral("P1.dat.lock")}},
+       {QStringLiteral("P1.dat"), QStringLiteral("P1.dat.lock")},
+       "P1.dat.lock cannot be the list's lock: it is a folder"},
   };
   for (const OddRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -313,10 +334,19 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
 
     // Far below the age at which Qt takes a lock for abandoned.
     const HighscoreFile file(Path(), std::chrono::milliseconds(1000));
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(file.ReadList()[0].Wert, row.shownAtStart);
     EXPECT_EQ(Holding(Path()), before);
     const EntryOutcome outcome = AddEntry(file, WriterEntry());
-    EXPECT_EQ(outcome.saved.ok, row.saved) << outcome.saved.problem.toStdString();
+    const std::string told =
+        ::testing::internal::GetCapturedStderr() + outcome.saved.problem.toStdString();
+    EXPECT_EQ(outcome.saved.ok, row.saved);
+    if (*row.told == '\0') {
+      EXPECT_EQ(told, "");
+    } else {
+      EXPECT_NE(told.find(folder_.path().toStdString() + '/' + row.told), std::string::npos)
+          << told;
+    }
     EXPECT_EQ(Holding(Path()), row.holdsAfterSave);
     EXPECT_EQ(Entries(), row.entries);
   }
