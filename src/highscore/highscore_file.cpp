@@ -56,14 +56,9 @@ QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
 // copy may be saving right now, behind an undo copy of its own. A lock left
 // by a copy that died is no longer held.
 void HighscoreFile::PutBackSaveCutShort() const {
+  // Where even that cannot be told, the put-back tries and tells.
   QString problem;
-  if (!Exists(UndoCopyPath(path_), problem)) {
-    if (!problem.isEmpty()) {
-      ReportOnConsole(
-          QStringLiteral("%1 cannot be looked for: %2").arg(UndoCopyPath(path_), problem));
-    }
-    return;
-  }
+  if (!Exists(UndoCopyPath(path_), problem) && problem.isEmpty()) return;
   QLockFile lock(ListLockPath(path_));
   if (!lock.tryLock()) return;
   if (const WriteResult putBack = PutBackUndoCopy(path_); !putBack.ok) {

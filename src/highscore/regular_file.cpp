@@ -68,31 +68,20 @@ RegularFile::~RegularFile() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
+// A regular file gives or takes all the bytes in one call, short of its end
+// or of a full disk.
 QString RegularFile::Read(qint64 offset, qint64 count, QByteArray& bytes) const {
   bytes.resize(qsizetype(qBound<qint64>(0, length_ - offset, count)));
-  qsizetype done = 0;
-  while (done < bytes.size()) {
-    const ssize_t read =
-        ::pread(descriptor_, bytes.data() + done, size_t(bytes.size() - done), offset + done);
-    if (read < 0 && errno == EINTR) continue;
-    if (read < 0) return SystemError(errno);
-    if (read == 0) break;
-    done += read;
-  }
-  bytes.resize(done);
+  const ssize_t read = ::pread(descriptor_, bytes.data(), size_t(bytes.size()), offset);
+  if (read < 0) return SystemError(errno);
+  bytes.resize(read);
   return {};
 }
 
 QString RegularFile::WriteAtStart(const QByteArray& bytes) const {
-  qsizetype done = 0;
-  while (done < bytes.size()) {
-    const ssize_t written =
-        ::pwrite(descriptor_, bytes.constData() + done, size_t(bytes.size() - done), done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written < 0) return SystemError(errno);
-    done += written;
-  }
-  return {};
+  const ssize_t written = ::pwrite(descriptor_, bytes.constData(), size_t(bytes.size()), 0);
+  if (written == bytes.size()) return {};
+  return SystemError(written < 0 ? errno : ENOSPC);
 }
 
 QString RegularFile::CutTo(qint64 length) const {

@@ -24,8 +24,6 @@ WriteResult Failed(const QString& path, const QString& problem) {
 
 WriteResult Done() { return {true, {}}; }
 
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
-
 // The temporary name of an undo copy in the making, "P1.dat.undo.XXXXXX".
 constexpr int kTemporaryLetters = 6;
 
@@ -46,7 +44,7 @@ void RemoveLeftTemporaries(const QString& undoPath) {
   const QDir folder = undo.absoluteDir();
   for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::NoSymLinks)) {
     const QString path = folder.filePath(name);
-    if (::unlink(Native(path).constData()) != 0) {
+    if (::unlink(QFile::encodeName(path).constData()) != 0) {
       ReportOnConsole(QStringLiteral("%1 cannot be removed: %2").arg(path, SystemError(errno)));
     }
   }
@@ -59,20 +57,17 @@ bool TakesNoNewFile(int error) {
 }
 
 WriteResult Removed(const QString& path) {
-  if (::unlink(Native(path).constData()) != 0) return Failed(path, SystemError(errno));
+  if (::unlink(QFile::encodeName(path).constData()) != 0) return Failed(path, SystemError(errno));
   if (const QString problem = SyncFolderOf(path); !problem.isEmpty()) {
     return Failed(QFileInfo(path).absolutePath(), problem);
   }
   return Done();
 }
 
-// What a failed step leaves behind goes; its own failure is only told, the
-// save has failed already.
-void RemoveQuietly(const QString& path) {
-  if (::unlink(Native(path).constData()) != 0 && errno != ENOENT) {
-    ReportOnConsole(QStringLiteral("%1 cannot be removed: %2").arg(path, SystemError(errno)));
-  }
-}
+// What a failed step leaves behind goes. Should that fail too, the save has
+// failed already: the next save removes a temporary file, and an undo copy
+// beside the unchanged list only puts back what is there.
+void RemoveQuietly(const QString& path) { ::unlink(QFile::encodeName(path).constData()); }
 
 // Whole under a temporary name and synced, only then under its own: what
 // stands under the name is always whole. `noNewFile` is set when the folder
@@ -90,7 +85,8 @@ WriteResult MakeUndoCopy(const QString& undoPath, const UndoCopy& undo, bool& no
       return Failed(temporary, problem);
     }
   }
-  if (::rename(Native(temporary).constData(), Native(undoPath).constData()) != 0) {
+  if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(undoPath).constData()) !=
+      0) {
     const QString problem = SystemError(errno);
     RemoveQuietly(temporary);
     return Failed(undoPath, problem);
@@ -110,7 +106,8 @@ WriteResult WriteRecords(const RegularFile& file, const QString& path, const QBy
 
 WriteResult SetAside(const QString& undoPath, const QString& why) {
   const QString aside = undoPath + QStringLiteral(".set-aside");
-  if (::rename(Native(undoPath).constData(), Native(aside).constData()) != 0) {
+  if (::rename(QFile::encodeName(undoPath).constData(), QFile::encodeName(aside).constData()) !=
+      0) {
     return Failed(
         undoPath,
         QStringLiteral("%1, and it cannot be set aside: %2").arg(why, SystemError(errno)));

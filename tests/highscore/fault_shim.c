@@ -194,23 +194,13 @@ int unlinkat(int folder, const char* path, int flags) {
   return NEXT(unlinkat)(folder, path, flags);
 }
 
-#define STAT(name, type)                     \
-  int name(const char* path, type* status) { \
-    if (Fails("stat", path)) return -1;      \
-    return NEXT(name)(path, status);         \
+#define STAT(name)                                  \
+  int name(const char* path, struct stat* status) { \
+    if (Fails("stat", path)) return -1;             \
+    return NEXT(name)(path, status);                \
   }
-STAT(stat, struct stat)
-STAT(lstat, struct stat)
-STAT(stat64, struct stat64)
-STAT(lstat64, struct stat64)
-
-#define STATAT(name, type)                                          \
-  int name(int folder, const char* path, type* status, int flags) { \
-    if (Fails("stat", path)) return -1;                             \
-    return NEXT(name)(folder, path, status, flags);                 \
-  }
-STATAT(fstatat, struct stat)
-STATAT(fstatat64, struct stat64)
+STAT(stat)
+STAT(lstat)
 
 int statx(int folder, const char* path, int flags, unsigned int mask, struct statx* status) {
   if (Fails("stat", path)) return -1;

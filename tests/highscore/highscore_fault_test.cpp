@@ -40,6 +40,7 @@ using breliko::testing::WriterEntry;
 using breliko::testing::WriterRecord;
 
 enum class Report { kSaved, kFailed, kKilled };
+enum class Before { kOldList, kNoList, kOldListAndAStrayUndoCopy };
 enum class Holds { kOld, kNew, kEmptied, kNothing };
 
 QByteArray Expected(Holds holds) {
@@ -95,7 +96,7 @@ struct FaultRow {
   bool reset;
   Report report;
   Holds holds;  // after the next start
-  bool noFile = false;
+  Before before = Before::kOldList;
 };
 
 // Every failure fails the save, and what the next start finds is the old list
@@ -109,7 +110,7 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"the folder takes no new file: in place, reset", "create EACCES */P1.dat* 0 0", true,
        Report::kSaved, Holds::kEmptied},
       {"the folder takes no new file and has no list", "create EACCES */P1.dat* 0 0", false,
-       Report::kFailed, Holds::kNothing, true},
+       Report::kFailed, Holds::kNothing, Before::kNoList},
       {"in place, the records do not sync", "create EACCES */P1.dat* 0 0; fsync EIO */P1.dat 0 0",
        false, Report::kFailed, Holds::kNew},
       {"no temporary file", "open EIO */P1.dat.undo.?????? 0 1", false, Report::kFailed,
@@ -124,6 +125,10 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Report::kFailed, Holds::kOld},
       {"the undo copy cannot be looked for", "open EACCES */P1.dat.undo 0 0", false,
        Report::kFailed, Holds::kOld},
+      {"a read cannot look for the undo copy, the save can", "stat EIO */P1.dat.undo 0 0", false,
+       Report::kSaved, Holds::kNew},
+      {"a stray undo copy cannot be read", "open EACCES */P1.dat.undo 0 0", false, Report::kFailed,
+       Holds::kOld, Before::kOldListAndAStrayUndoCopy},
       {"the list cannot be checked", "open EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
       {"the list cannot be opened to write", "open EACCES */P1.dat 3 1", false, Report::kFailed,
        Holds::kOld},
@@ -147,12 +152,16 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
     SCOPED_TRACE(row.name);
     QDir(folder_.path()).removeRecursively();
     QDir().mkpath(folder_.path());
-    if (!row.noFile) WriteAll(Path(), OldContent());
+    if (row.before != Before::kNoList) WriteAll(Path(), OldContent());
+    const bool stray = row.before == Before::kOldListAndAStrayUndoCopy;
+    if (stray) WriteAll(Path() + QStringLiteral(".undo"), "abcd");
 
     EXPECT_EQ(RunWriter(row.faults, row.reset), row.report);
     HighscoreFile(Path()).ReadHighscoreGrenze();
     EXPECT_EQ(Holding(Path()), Expected(row.holds));
-    EXPECT_EQ(Entries(), QStringList{QStringLiteral("P1.dat")});
+    QStringList entries = Entries();
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")), stray ? 1 : 0);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("P1.dat")});
   }
 }
 
@@ -273,10 +282,16 @@ void Make(const QString& path, bool fifo) {
 // Whatever lies beside or instead of P1.dat, the start neither blocks nor
 // changes the list, and only the game's own saves change it.
 TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
-  const QByteArray backup = Record(900, "Backup") + Record(800, "Backup");
+  // As long as the list, and only its very first byte tells it from the old
+  // one and the new one.
+  const QByteArray backup = Record(900, "Player 1", "01.02.24 10:00:00") + OldContent().sliced(39);
   const QStringList alone{QStringLiteral("P1.dat")};
   const QStringList setAside{QStringLiteral("P1.dat"), QStringLiteral("P1.dat.undo.set-aside")};
   const QString undo = QStringLiteral(".undo");
+  // The list after a killed save that got its records written, and a second
+  // save of the same entry.
+  const QByteArray savedTwice = NewContent().left(6 * 39) + WriterRecord() +
+                                NewContent().sliced(6 * 39, 4 * 39) + LaterRecords();
   const OddRow rows[] = {
       {"a FIFO as P1.dat", [](const QString& p) { Make(p, true); }, 0, false, "(no file)", alone,
        "P1.dat cannot be read: it is a FIFO"},
@@ -304,8 +319,26 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
          RunWriter("unlink KILL */P1.dat.undo 0 1");
          WriteAll(p, backup);
        },
-       900, true, backup + WriterRecord() + EmptyRecords(8), setAside,
+       900, true, backup.left(39) + NewContent().sliced(39), setAside,
        "P1.dat.undo.set-aside: the list is not the one its save left"},
+      {"an undo copy left before records were added after the eleventh",
+       [&](const QString& p) {
+         RunWriter("unlink KILL */P1.dat.undo 0 1");
+         WriteAll(p, ReadAll(p) + Record(7, "Added"));
+       },
+       1000, true, savedTwice + Record(7, "Added"), setAside,
+       "P1.dat.undo.set-aside: the list is not the one its save left"},
+      {"an undo copy with one byte changed on the disk",
+       [&](const QString& p) {
+         RunWriter("unlink KILL */P1.dat.undo 0 1");
+         QByteArray bytes = ReadAll(p + undo);
+         bytes[16] = char(bytes[16] ^ 1);
+         WriteAll(p + undo, bytes);
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"a temporary file of a killed save",
+       [](const QString& p) { WriteAll(p + QStringLiteral(".undo.Kx3vQa"), "x"); }, 1000, true,
+       NewContent(), alone, ""},
       {"an empty lock left by a killed copy",
        [](const QString& p) {
          // Older than a copy takes to write its number into it, younger
