@@ -42,7 +42,7 @@ EntryInput ReadEntryInput(const std::uint8_t* data, std::size_t size) {
   EntryInput input;
   const std::uint8_t flags = reader.Byte();
   input.noFile = flags & 1;
-  input.folderRefusesNewFiles = flags & 2;
+  input.strayUndoCopy = flags & 2;
   const std::uint8_t low = reader.Byte();
   input.entry.Wert = qint16(low | (reader.Byte() << 8));
   input.entry.Person = reader.Text();

@@ -12,7 +12,8 @@ namespace breliko::fuzz {
 // One input of the entry fuzzer, read from the front (make_seeds.py writes
 // the seeds the same way):
 //   byte 0      bit 0: there is no highscore file at all;
-//               bit 1: the folder takes no new file, so saves go in place
+//               bit 1: a stray file lies under the undo copy's name,
+//                      holding the same bytes as the highscore file
 //   bytes 1-2   the score, 16 bits little-endian
 //   then        the name, a count byte and that many UTF-16 units
 //               (little-endian), so any text, broken surrogates included
@@ -21,7 +22,7 @@ namespace breliko::fuzz {
 // An input that ends early leaves the rest empty.
 struct EntryInput {
   bool noFile = false;
-  bool folderRefusesNewFiles = false;
+  bool strayUndoCopy = false;
   highscore::HighscoreEntry entry;  // as typed, not yet cut to the record's widths
   QByteArray file;
 };

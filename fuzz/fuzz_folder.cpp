@@ -42,6 +42,12 @@ void PutFile(const QByteArray& bytes) {
 
 void RemoveFile() { ClearFolder(); }
 
+void PutBeside(const QString& tail, const QByteArray& bytes) {
+  QFile file(HighscorePath() + tail);
+  Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+          "a file can be put beside the highscore file");
+}
+
 QByteArray FileBytes() {
   QFile file(HighscorePath());
   Require(file.open(QIODevice::ReadOnly), "the highscore file can be read back");

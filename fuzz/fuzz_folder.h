@@ -19,6 +19,9 @@ void PutFile(const QByteArray& bytes);
 // Clears the folder: there is no highscore file at all.
 void RemoveFile();
 
+// Puts `bytes` beside the highscore file under the file's name and `tail`.
+void PutBeside(const QString& tail, const QByteArray& bytes);
+
 QByteArray FileBytes();
 
 // The names of everything in the folder, so a save that leaves its temporary

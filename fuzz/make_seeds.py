@@ -58,7 +58,7 @@ def entry(flags, wert, person_units, datum_units, file_bytes):
     return bytes([flags]) + struct.pack("<h", wert) + utf16_text(person_units) + utf16_text(datum_units) + file_bytes
 
 
-NO_FILE, FOLDER_REFUSES_NEW_FILES = 1, 2
+NO_FILE, STRAY_UNDO_COPY = 1, 2
 
 ENTRIES = {
     "no_file_first_entry": entry(NO_FILE, 120, units("Zamenhof"), units(DATUM), b""),
@@ -67,10 +67,10 @@ ENTRIES = {
         0, 1000, units("c\u0302e\u0302 ĉapelo kun tro longa nomo"), units(DATUM), FILES["one_record"]),
     "emoji_and_lone_surrogates": entry(
         0, -7, units("a\U0001F600b") + [0xD800, 0x41, 0xDC00], [0xD83D], FILES["later_records_odd_bytes"]),
-    "in_place_short_last_record": entry(
-        FOLDER_REFUSES_NEW_FILES, 42, units("Ŭ€Иван"), units("2024-03-05T14:02:07+01:00"),
+    "stray_undo_copy_short_last_record": entry(
+        STRAY_UNDO_COPY, 42, units("Ŭ€Иван"), units("2024-03-05T14:02:07+01:00"),
         FILES["short_last_record"]),
-    "in_place_no_file": entry(NO_FILE | FOLDER_REFUSES_NEW_FILES, 1, units(""), units(""), b""),
+    "stray_undo_copy_no_file": entry(NO_FILE | STRAY_UNDO_COPY, 1, units(""), units(""), b""),
     "tie_with_esperanto_names": entry(0, 800, units("Ĝojo"), units(DATUM), FILES["esperanto_names"]),
 }
 

@@ -1,17 +1,18 @@
 #include "highscore/highscore_file.h"
 
-#include <cstdio>
+#include <fcntl.h>
+
 #include <optional>
 #include <utility>
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
+
+#include "highscore/undo_copy.h"
 
 namespace breliko::highscore {
 
-HighscoreFile::HighscoreFile(QString path, WriteFaults faults, std::chrono::milliseconds lockWait)
-    : path_(std::move(path)), faults_(std::move(faults)), lockWait_(lockWait) {}
+HighscoreFile::HighscoreFile(QString path, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), lockWait_(lockWait) {}
 
 HighscoreEntry HighscoreFile::ReadRecord(int number) const {
   return FromRecord(ReadBytes(qint64(number - 1) * kRecordBytes, kRecordBytes));
@@ -29,7 +30,7 @@ HighscoreList HighscoreFile::ReadList() const {
 WriteResult HighscoreFile::WriteList(const HighscoreList& list) const {
   QByteArray records;
   for (const HighscoreEntry& entry : list) records += ToRecord(entry);
-  return SaveList(path_, records, faults_);
+  return SaveList(path_, records);
 }
 
 QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
@@ -40,15 +41,11 @@ QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
   if (offset + count <= kListBytes) {
     if (const std::optional<QByteArray> undo = ReadUndoCopy(path_)) return undo->mid(offset, count);
   }
-  QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, file.errorString()));
-    return {};
-  }
-  if (offset >= file.size() || !file.seek(offset)) return {};
-  QByteArray bytes = file.read(count);
-  if (file.error() != QFileDevice::NoError) {
-    ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, file.errorString()));
+  const RegularFile file(path_, O_RDONLY);
+  QByteArray bytes;
+  const QString problem = file.IsOpen() ? file.Read(offset, count, bytes) : file.Problem();
+  if (!problem.isEmpty()) {
+    ReportOnConsole(QStringLiteral("%1 cannot be read: %2").arg(path_, problem));
   }
   return bytes;
 }
@@ -59,20 +56,18 @@ QByteArray HighscoreFile::ReadBytes(qint64 offset, qint64 count) const {
 // copy may be saving right now, behind an undo copy of its own. A lock left
 // by a copy that died is no longer held.
 void HighscoreFile::PutBackSaveCutShort() const {
-  if (!QFileInfo::exists(UndoCopyPath(path_))) return;
+  // Where even that cannot be told, the put-back tries and tells.
+  QString problem;
+  if (!Exists(UndoCopyPath(path_), problem) && problem.isEmpty()) return;
   QLockFile lock(ListLockPath(path_));
-  if (lock.tryLock()) PutBackUndoCopy(path_, faults_);
+  if (!lock.tryLock()) return;
+  if (const WriteResult putBack = PutBackUndoCopy(path_); !putBack.ok) {
+    ReportOnConsole(putBack.problem);
+  }
 }
 
-void HighscoreFile::CreateIfMissing() const {
-  if (QFileInfo::exists(path_)) return;
-  // NewOnly: should the file have appeared meanwhile, it is not emptied.
-  QFile(path_).open(QIODevice::WriteOnly | QIODevice::NewOnly);
-}
-
-void ReportOnConsole(const QString& line) {
-  std::fprintf(stderr, "breliko: %s\n", line.toLocal8Bit().constData());
-  std::fflush(stderr);
-}
+// O_EXCL: should the file have appeared meanwhile, it is not emptied; nor is
+// anything else of that name opened.
+void HighscoreFile::CreateIfMissing() const { RegularFile(path_, O_WRONLY | O_CREAT | O_EXCL); }
 
 }  // namespace breliko::highscore

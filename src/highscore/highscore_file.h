@@ -8,6 +8,7 @@
 #include "highscore/highscore_entry.h"
 #include "highscore/highscore_list.h"
 #include "highscore/list_lock.h"
+#include "highscore/regular_file.h"
 #include "highscore/safe_file_write.h"
 
 namespace breliko::highscore {
@@ -18,11 +19,12 @@ namespace breliko::highscore {
 // player's actions.
 //
 // A file that cannot be read gives what could be read, the rest blank; the
-// game goes on. Records from 12 on are never touched: a save writes records
-// 1 to 11 and keeps whatever follows them.
+// game goes on; so does one that is no regular file (a folder, a FIFO, a
+// device), which is never read or written. Records from 12 on are never touched: a save writes
+// records 1 to 11 and keeps whatever follows them.
 class HighscoreFile {
  public:
-  explicit HighscoreFile(QString path = QStringLiteral("P1.dat"), WriteFaults faults = {},
+  explicit HighscoreFile(QString path = QStringLiteral("P1.dat"),
                          std::chrono::milliseconds lockWait = kListLockWait);
 
   const QString& Path() const { return path_; }
@@ -48,12 +50,7 @@ class HighscoreFile {
   void CreateIfMissing() const;
 
   QString path_;
-  WriteFaults faults_;
   std::chrono::milliseconds lockWait_;
 };
-
-// Problems with the file go to stderr as well as to the player: the game
-// itself has no log.
-void ReportOnConsole(const QString& line);
 
 }  // namespace breliko::highscore

@@ -82,7 +82,7 @@ TEST_F(HighscoreChangesTest, WhileAnotherCopyHoldsTheLockNothingIsWritten) {
   WriteAll(Path(), old);
   QLockFile otherCopy(Path() + QStringLiteral(".lock"));
   ASSERT_TRUE(otherCopy.tryLock());
-  const HighscoreFile file(Path(), {}, std::chrono::milliseconds(50));
+  const HighscoreFile file(Path(), std::chrono::milliseconds(50));
 
   const EntryOutcome outcome = AddEntry(file, {550, QStringLiteral("Nova"), kDatum});
   EXPECT_FALSE(outcome.saved.ok);
@@ -108,12 +108,14 @@ TEST(HighscoreListLock, ALockHeldByAnotherCopyOrAFolderRefusingItIsTold) {
     const char* what;
     QString listName;
     bool anotherCopyHolds;
-    const char* console;  // after "breliko: " and the list's path
+    const char* console;  // "%1" for the list's path
     const char* problem;  // the start of it, after the list's path where one is given
   };
   const Case cases[] = {
       {"a name the folder cannot take with \".lock\"", QString(251, u'p'), false,
-       ".lock cannot be made (the folder does not take it); the list is changed without it\n", ""},
+       "breliko: %1.lock cannot be made (the folder does not take it); the list is changed "
+       "without it\n",
+       ""},
       {"held by another copy", QStringLiteral("P1.dat"), true, nullptr,
        "another copy of the game is saving the list ("},
   };
@@ -126,7 +128,7 @@ TEST(HighscoreListLock, ALockHeldByAnotherCopyOrAFolderRefusingItIsTold) {
     if (c.anotherCopyHolds) {
       ASSERT_TRUE(otherCopy.tryLock());
     }
-    const HighscoreFile file(path, {}, std::chrono::milliseconds(50));
+    const HighscoreFile file(path, std::chrono::milliseconds(50));
 
     ::testing::internal::CaptureStderr();
     const EntryOutcome outcome = AddEntry(file, {550, QStringLiteral("Nova"), kDatum});
@@ -134,7 +136,7 @@ TEST(HighscoreListLock, ALockHeldByAnotherCopyOrAFolderRefusingItIsTold) {
 
     EXPECT_FALSE(outcome.saved.ok);
     EXPECT_EQ(ReadAll(path), FullList(kDatum));
-    EXPECT_EQ(console, c.console ? "breliko: " + path.toStdString() + c.console : "");
+    EXPECT_EQ(console, c.console ? QString::fromUtf8(c.console).arg(path).toStdString() : "");
     const std::string problem = outcome.saved.problem.toStdString();
     EXPECT_FALSE(problem.empty());
     EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
@@ -150,7 +152,7 @@ TEST(HighscoreListLock, AFolderWithoutWritePermissionSavesTheEntryInPlace) {
   WriteAll(path, FullList(kDatum));
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
   ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
-  const HighscoreFile file(path, {}, std::chrono::milliseconds(50));
+  const HighscoreFile file(path, std::chrono::milliseconds(50));
 
   EXPECT_EXIT(
       {
@@ -184,7 +186,7 @@ TEST_F(HighscoreChangesTest, EmptyLockFilesLeftByKilledCopiesDoNotStopTheEntry) 
       ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
     const EntryOutcome outcome =
-        AddEntry(HighscoreFile(Path(), {}, wait), {550, QStringLiteral("Nova"), kDatum});
+        AddEntry(HighscoreFile(Path(), wait), {550, QStringLiteral("Nova"), kDatum});
     ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
     EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
   }

@@ -1,7 +1,8 @@
-// One real highscore entry on P1.dat in the folder given, as the name entry
-// performs it; the kill test starts this and kills it at random moments.
-//   breliko_highscore_entry_writer <folder>
-// Exits 0 once the entry is saved, 1 if the save failed, 2 on bad usage.
+// One real highscore entry, or a reset, on P1.dat in the folder given, as the
+// windows perform them; the kill and fault tests start this and kill it at
+// random moments or make its calls fail.
+//   breliko_highscore_entry_writer <folder> [reset]
+// Exits 0 once the list is saved, 1 if the save failed, 2 on bad usage.
 
 #include <QDir>
 #include <QFile>
@@ -10,11 +11,12 @@
 #include "writer_entry.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc != 2 && !(argc == 3 && QByteArray(argv[2]) == "reset")) return 2;
   const QDir folder(QFile::decodeName(argv[1]));
   const breliko::highscore::HighscoreFile file(folder.filePath(QStringLiteral("P1.dat")));
   const breliko::highscore::WriteResult saved =
-      breliko::highscore::AddEntry(file, breliko::testing::WriterEntry()).saved;
+      argc == 3 ? breliko::highscore::ResetList(file)
+                : breliko::highscore::AddEntry(file, breliko::testing::WriterEntry()).saved;
   if (!saved.ok) breliko::highscore::ReportOnConsole(saved.problem);
   return saved.ok ? 0 : 1;
 }

@@ -5,14 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <string>
-#include <vector>
-
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryDir>
 
 #include "record_bytes.h"
@@ -32,73 +26,10 @@ HighscoreList ListWithTopScore(int wert) {
   return list;
 }
 
-WriteFaults FolderRefusingNewFiles() {
-  WriteFaults faults;
-  faults.folderRefusesNewFiles = true;
-  return faults;
-}
-
-// The process dies with the new records synced and the undo copy still
-// there, having first spoilt the records as a write torn by the crash would.
-WriteFaults CrashBeforeTheUndoCopyGoes(const QString& path) {
-  WriteFaults faults;
-  faults.beforeUndoCopyRemoved = [path] {
-    QFile file(path);
-    if (file.open(QIODevice::ReadWrite)) file.write(QByteArray(100, 'X'));
-    file.close();
-    std::_Exit(3);
-  };
-  return faults;
-}
-
-// What a save has synced to the disk, in order: "sync P1.dat" for the file
-// itself, "sync new file" for any other, "sync folder", and the moment before
-// the undo copy is removed; and each file's bytes as they stood when synced.
-struct SyncLog {
-  std::vector<std::string> steps;
-  std::vector<QByteArray> syncedBytes;
-};
-
-QByteArray BytesBehind(int descriptor, const struct stat& status) {
-  QByteArray bytes(qsizetype(status.st_size), '\0');
-  const ssize_t read = ::pread(descriptor, bytes.data(), bytes.size(), 0);
-  bytes.resize(read < 0 ? 0 : qsizetype(read));
-  return bytes;
-}
-
-WriteFaults LoggingSyncs(const QString& path, SyncLog& log) {
-  WriteFaults faults;
-  faults.syncToDisk = [path, &log](int descriptor) {
-    struct stat synced {};
-    struct stat list {};
-    ::fstat(descriptor, &synced);
-    if (S_ISDIR(synced.st_mode)) {
-      log.steps.emplace_back("sync folder");
-    } else {
-      const bool isList = ::stat(QFile::encodeName(path).constData(), &list) == 0 &&
-                          list.st_ino == synced.st_ino && list.st_dev == synced.st_dev;
-      log.steps.emplace_back(isList ? "sync P1.dat" : "sync new file");
-      log.syncedBytes.push_back(BytesBehind(descriptor, synced));
-    }
-    return ::fsync(descriptor);
-  };
-  faults.beforeUndoCopyRemoved = [&log] { log.steps.emplace_back("remove undo copy"); };
-  return faults;
-}
-
-WriteFaults FailingSyncs() {
-  WriteFaults faults;
-  faults.syncToDisk = [](int) {
-    errno = EIO;
-    return -1;
-  };
-  return faults;
-}
-
 class HighscoreFileTest : public ::testing::Test {
  protected:
   QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
-  HighscoreFile File(WriteFaults faults = {}) const { return HighscoreFile(Path(), faults); }
+  HighscoreFile File() const { return HighscoreFile(Path()); }
 
   QTemporaryDir folder_;
 };
@@ -160,57 +91,6 @@ TEST_F(HighscoreFileTest, RecordsFromTwelveOnStayAsTheyAre) {
   EXPECT_EQ(bytes.left(39), Record(2000, "Neu", "05.03.24 14:02:07"));
 }
 
-// A crash in the middle of a save leaves an undo copy beside spoilt records
-// (twice here); the next read puts the old records back, byte for byte, and cuts a file the
-// save lengthened back to its old length. While another copy of the game
-// holds the lock (it may be saving), the read leaves the file alone but still
-// shows the old list.
-TEST_F(HighscoreFileTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
-  struct Old {
-    QByteArray bytes;
-    int firstScore;
-  };
-  const Old olds[] = {{FullList() + Record(77, "Twelfth"), 1000},
-                      {Record(700, "Anna") + Record(600, "Berta").left(19), 700}};
-  for (const Old& old : olds) {
-    SCOPED_TRACE(old.bytes.size());
-    WriteAll(Path(), old.bytes);
-    // The second save, before any read, must keep the first one's undo copy.
-    const HighscoreFile crashing = File(CrashBeforeTheUndoCopyGoes(Path()));
-    EXPECT_EXIT(crashing.WriteList(ListWithTopScore(5)), ::testing::ExitedWithCode(3), "");
-    EXPECT_EXIT(crashing.WriteList(ListWithTopScore(6)), ::testing::ExitedWithCode(3), "");
-    const QByteArray spoilt = ReadAll(Path());
-    ASSERT_EQ(spoilt.left(100), QByteArray(100, 'X'));
-
-    QLockFile otherCopy(Path() + QStringLiteral(".lock"));
-    ASSERT_TRUE(otherCopy.tryLock());
-    EXPECT_EQ(File().ReadList()[0].Wert, old.firstScore);
-    EXPECT_EQ(ReadAll(Path()), spoilt);
-    otherCopy.unlock();
-
-    EXPECT_EQ(File().ReadRecord(1).Wert, old.firstScore);
-    EXPECT_EQ(ReadAll(Path()), old.bytes);
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
-  }
-  ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
-  EXPECT_EQ(ReadAll(Path()), EmptyRecords(11));
-}
-
-// A new entry of this copy after a crash, before any read put the old
-// records back: the new records go in whole, the old undo copy goes.
-TEST_F(HighscoreFileTest, ASaveOverAnUndoCopyLeftByACrashWritesTheNewList) {
-  for (const bool inPlace : {false, true}) {
-    WriteAll(Path(), FullList() + Record(77, "Twelfth"));
-    WriteAll(Path() + QStringLiteral(".undo"), Record(1, "Undone"));
-    WriteFaults faults;
-    faults.folderRefusesNewFiles = inPlace;
-    ASSERT_TRUE(File(faults).WriteList(ListWithTopScore(5)).ok);
-    EXPECT_EQ(ReadAll(Path()),
-              Record(5, "Neu", "05.03.24 14:02:07") + EmptyRecords(10) + Record(77, "Twelfth"));
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
-  }
-}
-
 // A save writes records 1 to 11 and nothing else, whatever follows them: on
 // a sparse file of 512 MiB the length, the mode, the last record and the
 // holes stay (no more than one block of the disk is taken), and so do the
@@ -245,61 +125,6 @@ TEST_F(HighscoreFileTest, ASaveOnALargeSparseFileChangesOnlyTheElevenRecords) {
   EXPECT_EQ(file.readAll(), last);
 }
 
-// A power cut finds the old records in a whole undo copy, or the new records
-// whole in the file: the undo copy and its name are synced before the first
-// record is written, the records before the undo copy goes, and the folder
-// after it went.
-TEST_F(HighscoreFileTest, TheUndoCopyIsOnTheDiskBeforeTheRecordsAreWritten) {
-  WriteAll(Path(), FullList() + Record(77, "Twelfth"));
-  SyncLog log;
-  ASSERT_TRUE(File(LoggingSyncs(Path(), log)).WriteList(ListWithTopScore(5)).ok);
-
-  EXPECT_EQ(log.steps, (std::vector<std::string>{"sync new file", "sync folder", "sync P1.dat",
-                                                 "remove undo copy", "sync folder"}));
-  EXPECT_EQ(log.syncedBytes, (std::vector<QByteArray>{FullList(), ReadAll(Path())}))
-      << "every byte is written before its sync";
-}
-
-TEST_F(HighscoreFileTest, InPlaceTheBytesAreSyncedToo) {
-  WriteAll(Path(), FullList());
-  SyncLog log;
-  WriteFaults faults = LoggingSyncs(Path(), log);
-  faults.folderRefusesNewFiles = true;
-  ASSERT_TRUE(File(faults).WriteList(ListWithTopScore(5)).ok);
-  EXPECT_EQ(log.steps, std::vector<std::string>{"sync P1.dat"});
-  EXPECT_EQ(log.syncedBytes, std::vector<QByteArray>{ReadAll(Path())});
-}
-
-// A disk that takes the undo copy but fails on the records: the save fails
-// and the old records are written back at once.
-TEST_F(HighscoreFileTest, ASyncOfTheRecordsThatFailsPutsTheOldOnesBack) {
-  const QByteArray old = FullList() + Record(77, "Twelfth");
-  WriteAll(Path(), old);
-  WriteFaults faults;
-  int syncs = 0;
-  faults.syncToDisk = [&syncs](int descriptor) {
-    errno = EIO;
-    return ++syncs < 3 ? ::fsync(descriptor) : -1;
-  };
-  EXPECT_FALSE(File(faults).WriteList(HighscoreList{}).ok);
-  EXPECT_EQ(ReadAll(Path()), old);
-  EXPECT_EQ(File().ReadList()[0].Wert, 1000);
-}
-
-TEST_F(HighscoreFileTest, ASyncThatFailsKeepsTheOldFileAndFailsTheSave) {
-  const QByteArray old = FullList() + Record(77, "Twelfth");
-  WriteAll(Path(), old);
-  const WriteResult result = File(FailingSyncs()).WriteList(HighscoreList{});
-  EXPECT_FALSE(result.ok);
-  EXPECT_FALSE(result.problem.isEmpty());
-  EXPECT_EQ(ReadAll(Path()), old);
-  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
-
-  WriteFaults inPlace = FailingSyncs();
-  inPlace.folderRefusesNewFiles = true;
-  EXPECT_FALSE(File(inPlace).WriteList(HighscoreList{}).ok);
-}
-
 // Nor does it leave a file or folder open: a game of a thousand saves would
 // run out of them.
 TEST_F(HighscoreFileTest, ASuccessfulSaveLeavesNoTemporaryFileAndNothingOpen) {
@@ -310,34 +135,18 @@ TEST_F(HighscoreFileTest, ASuccessfulSaveLeavesNoTemporaryFileAndNothingOpen) {
   EXPECT_EQ(openFiles(), before);
 }
 
-TEST_F(HighscoreFileTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
-  const QByteArray later = Record(4242, "Twelfth");
-  WriteAll(Path(), FullList() + later);
-
-  const WriteResult result = File(FolderRefusingNewFiles()).WriteList(ListWithTopScore(5));
-  EXPECT_TRUE(result.ok) << result.problem.toStdString();
-  EXPECT_EQ(ReadAll(Path()), Record(5, "Neu", "05.03.24 14:02:07") + EmptyRecords(10) + later);
-}
-
-TEST_F(HighscoreFileTest, AFolderThatTakesNoNewFileAndNoFileFailsToSave) {
-  const WriteResult result = File(FolderRefusingNewFiles()).WriteList(HighscoreList{});
-  EXPECT_FALSE(result.ok);
-  EXPECT_FALSE(result.problem.isEmpty());
-  EXPECT_FALSE(QFileInfo::exists(Path()));
-}
-
 // The reading says why on the console, and the failed save to the player.
 TEST_F(HighscoreFileTest, ADirectoryNamedLikeTheFileReadsBlankAndFailsToSave) {
   ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("P1.dat")));
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(File().ReadHighscoreGrenze(), 0);
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "breliko: " + Path().toStdString() + " cannot be read: file to open is a directory\n");
+            "breliko: " + Path().toStdString() + " cannot be read: it is a folder\n");
   for (const HighscoreEntry& entry : File().ReadList()) EXPECT_EQ(entry, HighscoreEntry{});
 
   const WriteResult result = File().WriteList(ListWithTopScore(100));
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.problem, QStringLiteral("file to open is a directory"));
+  EXPECT_EQ(result.problem, Path() + QStringLiteral(": it is a folder"));
   EXPECT_TRUE(QFileInfo(Path()).isDir());
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{});
 }

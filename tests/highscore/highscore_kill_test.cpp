@@ -24,12 +24,15 @@
 #include "child_process.h"
 #include "highscore/highscore_file.h"
 #include "record_bytes.h"
+#include "writer_entry.h"
 
 namespace breliko::highscore {
 namespace {
 
 using breliko::testing::FinishedFine;
-using breliko::testing::Record;
+using breliko::testing::LaterRecords;
+using breliko::testing::NewContent;
+using breliko::testing::OldContent;
 using breliko::testing::WaitFor;
 using breliko::testing::WriteAll;
 using Clock = std::chrono::steady_clock;
@@ -39,36 +42,6 @@ using Microseconds = std::chrono::microseconds;
 // the number of starts is bounded in case they all finish.
 constexpr int kKills = 200;
 constexpr int kMostStarts = 800;
-constexpr const char* kDatum = "01.02.24 10:00:00";
-
-QByteArray Place(int place) {
-  return Record(1100 - 100 * place, "Player " + QByteArray::number(place), kDatum);
-}
-
-// Records from 12 on, with bytes no save of the game would write and a
-// short last record: they must come through every save untouched.
-QByteArray LaterRecords() {
-  return Record(4242, "Twelfth") + Record(-3, QByteArray::fromHex("00ffa50ae6"), "\t\r\n") +
-         Record(1, "cut short").left(25);
-}
-
-// Places 1 to 10 from 1000 down to 100 and an eleventh of 50.
-QByteArray OldContent() {
-  QByteArray bytes;
-  for (int place = 1; place <= 10; ++place) bytes += Place(place);
-  return bytes + Record(50, "Eleventh", kDatum) + LaterRecords();
-}
-
-// The writer's 555 lands after the fifth place; the 50 drops out.
-QByteArray NewContent() {
-  QByteArray bytes;
-  for (int place = 1; place <= 5; ++place) bytes += Place(place);
-  // "Ŝanĝo" in ISO-8859-3.
-  bytes += Record(555, QByteArray::fromHex("de616ef86f"), "07.12.24 22:15:00");
-  for (int place = 6; place <= 10; ++place) bytes += Place(place);
-  return bytes + LaterRecords();
-}
-
 // The large file: the same records, then a hole up to 2 GiB and the later
 // records once more at its very end.
 constexpr qint64 kLargeSize = qint64(2) << 30;
@@ -139,9 +112,8 @@ TEST_P(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
   const Microseconds runTime = WriterRunTime();
   ASSERT_FALSE(HasFailure()) << "the writer does not save the entry it should";
 
-  // Temporary files of saves killed in an earlier run. Qt keeps a new
-  // temporary file unnamed until just before the rename, so a kill seldom
-  // leaves one; these stand for the ones that were left.
+  // Temporary files of saves killed in an earlier run, before their
+  // rename; the next save removes them.
   for (const char* name : {"P1.dat.undo.Kx3vQa", "P1.dat.undo.0aZ9pL"}) {
     WriteAll(folder_.filePath(QString::fromLatin1(name)), NewContent().left(100));
   }
@@ -191,6 +163,8 @@ TEST_P(HighscoreKillTest, AKilledEntryLeavesTheOldOrTheNewFileByteForByte) {
   ASSERT_GT(last, 0);
   ASSERT_TRUE(FinishedFine(WaitFor(last)));
   EXPECT_EQ(Look(Path()), neu);
+  EXPECT_EQ(QDir(folder_.path()).entryList({QStringLiteral("P1.dat.undo*")}), QStringList{})
+      << "temporary files of killed saves are left";
 
   std::printf(
       "writer run time %lld us; %d killed: %d left the old file, %d the new one, %d a "

@@ -121,7 +121,7 @@ TEST_F(HighscoreTwoPlayersTest, ALockLeftByAKilledCopyDoesNotHoldUpTheNextEntry)
 
   // A wait far below the age at which a lock counts as abandoned: the entry
   // gets through only because the copy that held the lock is seen to be gone.
-  const HighscoreFile file(Path(), {}, std::chrono::milliseconds(500));
+  const HighscoreFile file(Path(), std::chrono::milliseconds(500));
   const HighscoreEntry neu = PlayerEntry(0, 0);
   const EntryOutcome outcome = AddEntry(file, neu);
   ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();

@@ -1,0 +1,119 @@
+#include "highscore/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace breliko::highscore {
+
+namespace {
+
+QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+
+QString KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
+  if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+  return S_ISDIR(mode) ? QStringLiteral("a folder") : QStringLiteral("a device");
+}
+
+}  // namespace
+
+void ReportOnConsole(const QString& line) {
+  std::fprintf(stderr, "breliko: %s\n", line.toLocal8Bit().constData());
+  std::fflush(stderr);
+}
+
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+RegularFile::RegularFile(const QString& path, int flags) {
+  const QByteArray native = Native(path);
+  descriptor_ = ::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  struct stat status {};
+  if (descriptor_ < 0) {
+    error_ = errno;
+    missing_ = error_ == ENOENT;
+    problem_ = SystemError(error_);
+    // A folder does not open for writing, nor a socket at all: the name
+    // tells their kind.
+    if ((error_ == EISDIR || error_ == ENXIO) && ::stat(native.constData(), &status) == 0) {
+      TellKind(status.st_mode);
+    }
+    return;
+  }
+  if (::fstat(descriptor_, &status) != 0) {
+    problem_ = SystemError(errno);
+  } else {
+    TellKind(status.st_mode);
+  }
+  length_ = status.st_size;
+  if (problem_.isEmpty()) return;
+  ::close(descriptor_);
+  descriptor_ = -1;
+}
+
+void RegularFile::TellKind(mode_t mode) {
+  if (S_ISREG(mode)) return;
+  wrongKind_ = true;
+  problem_ = QStringLiteral("it is ") + KindOf(mode);
+}
+
+RegularFile::~RegularFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
+// A regular file gives or takes all the bytes in one call, short of its end
+// or of a full disk.
+QString RegularFile::Read(qint64 offset, qint64 count, QByteArray& bytes) const {
+  bytes.resize(qsizetype(qBound<qint64>(0, length_ - offset, count)));
+  const ssize_t read = ::pread(descriptor_, bytes.data(), size_t(bytes.size()), offset);
+  if (read < 0) return SystemError(errno);
+  bytes.resize(read);
+  return {};
+}
+
+QString RegularFile::WriteAtStart(const QByteArray& bytes) const {
+  const ssize_t written = ::pwrite(descriptor_, bytes.constData(), size_t(bytes.size()), 0);
+  if (written == bytes.size()) return {};
+  return SystemError(written < 0 ? errno : ENOSPC);
+}
+
+QString RegularFile::CutTo(qint64 length) const {
+  return ::ftruncate(descriptor_, length) == 0 ? QString() : SystemError(errno);
+}
+
+QString RegularFile::Sync() const {
+  return ::fsync(descriptor_) == 0 ? QString() : SystemError(errno);
+}
+
+bool Exists(const QString& path, QString& problem) {
+  struct stat status {};
+  if (::lstat(Native(path).constData(), &status) == 0) return true;
+  if (errno != ENOENT) problem = SystemError(errno);
+  return false;
+}
+
+QString ListTarget(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isSymLink()) return path;
+  const QString target = info.canonicalFilePath();
+  return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+QString SyncFolderOf(const QString& path) {
+  const QByteArray folder = Native(QFileInfo(path).absolutePath());
+  const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return SystemError(errno);
+  const int synced = ::fsync(descriptor);
+  const int error = errno;
+  ::close(descriptor);
+  return synced == 0 ? QString() : SystemError(error);
+}
+
+}  // namespace breliko::highscore

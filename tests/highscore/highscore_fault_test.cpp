@@ -1,0 +1,391 @@
+// What a save leaves when a call of it fails (a full disk, a failing one, a
+// folder without permission, a crash at that very call), and what odd files
+// beside or instead of P1.dat do to the start and to a save. The failures
+// come from a preload library (fault_shim.c) in a real writer process; the
+// next start is this process reading the list.
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTemporaryDir>
+
+#include "child_process.h"
+#include "highscore/highscore_changes.h"
+#include "record_bytes.h"
+#include "writer_entry.h"
+
+namespace breliko::highscore {
+namespace {
+
+using breliko::testing::EmptyRecords;
+using breliko::testing::LaterRecords;
+using breliko::testing::NewContent;
+using breliko::testing::OldContent;
+using breliko::testing::ReadAll;
+using breliko::testing::Record;
+using breliko::testing::WriteAll;
+using breliko::testing::WriterEntry;
+using breliko::testing::WriterRecord;
+
+enum class Report { kSaved, kFailed, kKilled };
+enum class Before { kOldList, kNoList, kOldListAndAStrayUndoCopy };
+enum class Holds { kOld, kNew, kEmptied, kNothing };
+
+QByteArray Expected(Holds holds) {
+  switch (holds) {
+    case Holds::kOld:
+      return OldContent();
+    case Holds::kNew:
+      return NewContent();
+    case Holds::kEmptied:
+      return EmptyRecords(11) + LaterRecords();
+    case Holds::kNothing:
+      break;
+  }
+  return {};
+}
+
+// P1.dat, or what stands under its name when that is no file: the test
+// itself must not block on a FIFO.
+QByteArray Holding(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return "(missing)";
+  return info.isFile() ? ReadAll(path) : QByteArray("(no file)");
+}
+
+class FaultTest : public ::testing::Test {
+ protected:
+  QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
+  QStringList Entries() const {
+    return QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+  }
+
+  // The writer's report, its faults given with "FOLDER" for the folder.
+  Report RunWriter(QByteArray faults, bool reset = false, const QString& folder = {}) const {
+    const QString where = folder.isEmpty() ? folder_.path() : folder;
+    faults.replace("FOLDER", QFile::encodeName(where));
+    std::vector<QByteArray> arguments{QFile::encodeName(where)};
+    if (reset) arguments.emplace_back("reset");
+    const pid_t pid =
+        breliko::testing::Spawn(BRELIKO_ENTRY_WRITER, arguments,
+                                {"LD_PRELOAD=" BRELIKO_FAULT_SHIM, "BRELIKO_FAULTS=" + faults,
+                                 "ASAN_OPTIONS=verify_asan_link_order=0"});
+    const int status = breliko::testing::WaitFor(pid);
+    if (WIFSIGNALED(status)) return Report::kKilled;
+    return breliko::testing::FinishedFine(status) ? Report::kSaved : Report::kFailed;
+  }
+
+  QTemporaryDir folder_;
+};
+
+struct FaultRow {
+  const char* name;
+  const char* faults;  // call error pattern skip times
+  bool reset;
+  Report report;
+  Holds holds;  // after the next start
+  Before before = Before::kOldList;
+};
+
+// Every failure fails the save, and what the next start finds is the old list
+// or the new one, whole, never a mix, with nothing left beside it.
+TEST_F(FaultTest, EachFailingCallOfASave) {
+  const FaultRow rows[] = {
+      {"nothing fails", "", false, Report::kSaved, Holds::kNew},
+      {"nothing fails, reset", "", true, Report::kSaved, Holds::kEmptied},
+      {"the folder takes no new file: in place", "create EACCES */P1.dat* 0 0", false,
+       Report::kSaved, Holds::kNew},
+      {"the folder takes no new file: in place, reset", "create EACCES */P1.dat* 0 0", true,
+       Report::kSaved, Holds::kEmptied},
+      {"the folder takes no new file and has no list", "create EACCES */P1.dat* 0 0", false,
+       Report::kFailed, Holds::kNothing, Before::kNoList},
+      {"in place, the records do not sync", "create EACCES */P1.dat* 0 0; fsync EIO */P1.dat 0 0",
+       false, Report::kFailed, Holds::kNew},
+      {"no temporary file", "open EIO */P1.dat.undo.?????? 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"no room for the undo copy", "write ENOSPC */P1.dat.undo.?????? 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"the undo copy does not sync", "fsync EIO */P1.dat.undo.?????? 0 1", true, Report::kFailed,
+       Holds::kOld},
+      {"the undo copy cannot take its name", "rename EIO */P1.dat.undo 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"the folder does not sync the undo copy's name", "fsync EIO FOLDER 0 1", false,
+       Report::kFailed, Holds::kOld},
+      {"the undo copy cannot be looked for", "open EACCES */P1.dat.undo 0 0", false,
+       Report::kFailed, Holds::kOld},
+      {"a read cannot look for the undo copy, the save can", "stat EIO */P1.dat.undo 0 0", false,
+       Report::kSaved, Holds::kNew},
+      {"a stray undo copy cannot be read", "open EACCES */P1.dat.undo 0 0", false, Report::kFailed,
+       Holds::kOld, Before::kOldListAndAStrayUndoCopy},
+      {"the list cannot be checked", "open EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
+      {"the list cannot be opened to write", "open EACCES */P1.dat 3 1", false, Report::kFailed,
+       Holds::kOld},
+      {"a record write fails", "write EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
+      {"the disk is full for the records and their put-back", "write ENOSPC */P1.dat 0 0", true,
+       Report::kFailed, Holds::kOld},
+      {"the records do not sync", "fsync EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
+      {"no sync of the list works", "fsync EIO */P1.dat 0 0", true, Report::kFailed, Holds::kOld},
+      {"the undo copy cannot be removed", "unlink EACCES */P1.dat.undo 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"the folder does not sync the removal", "fsync EIO FOLDER 1 1", false, Report::kFailed,
+       Holds::kNew},
+      {"killed once the undo copy has its name", "fsync KILL FOLDER 0 1", false, Report::kKilled,
+       Holds::kOld},
+      {"killed as the records are written", "write KILL */P1.dat 0 1", false, Report::kKilled,
+       Holds::kOld},
+      {"killed before the undo copy goes", "unlink KILL */P1.dat.undo 0 1", true, Report::kKilled,
+       Holds::kOld},
+  };
+  for (const FaultRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    QDir(folder_.path()).removeRecursively();
+    QDir().mkpath(folder_.path());
+    if (row.before != Before::kNoList) WriteAll(Path(), OldContent());
+    const bool stray = row.before == Before::kOldListAndAStrayUndoCopy;
+    if (stray) WriteAll(Path() + QStringLiteral(".undo"), "abcd");
+
+    EXPECT_EQ(RunWriter(row.faults, row.reset), row.report);
+    HighscoreFile(Path()).ReadHighscoreGrenze();
+    EXPECT_EQ(Holding(Path()), Expected(row.holds));
+    QStringList entries = Entries();
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")), stray ? 1 : 0);
+    EXPECT_EQ(entries, QStringList{QStringLiteral("P1.dat")});
+  }
+}
+
+// A power cut finds the old records in a whole undo copy, or the new records
+// whole in the file: the undo copy and its name are on the disk before the
+// first record is written, the records before the undo copy goes, and the
+// folder after it went. In place, the records are synced too.
+TEST_F(FaultTest, EachStepIsOnTheDiskBeforeTheNext) {
+  const QString log = folder_.filePath(QStringLiteral("log"));
+  const QByteArray folder = QFileInfo(folder_.path()).fileName().toUtf8();
+  const struct {
+    const char* faults;
+    QByteArrayList steps;
+  } rows[] = {
+      {"",
+       {"write P1.dat.undo.*", "fsync P1.dat.undo.*", "rename P1.dat.undo", "fsync " + folder,
+        "write P1.dat", "fsync P1.dat", "unlink P1.dat.undo", "fsync " + folder}},
+      {"create EACCES */P1.dat.undo.* 0 0", {"write P1.dat", "fsync P1.dat"}},
+  };
+  for (const auto& row : rows) {
+    WriteAll(Path(), OldContent());
+    QFile::remove(log);
+    qputenv("BRELIKO_FAULT_LOG", QFile::encodeName(log));
+    EXPECT_EQ(RunWriter(row.faults), Report::kSaved);
+    qunsetenv("BRELIKO_FAULT_LOG");
+    QByteArrayList steps = ReadAll(log).split('\n');
+    steps.removeIf([](const QByteArray& step) { return step.isEmpty() || step.endsWith(".lock"); });
+    ASSERT_EQ(steps.size(), row.steps.size()) << ReadAll(log).toStdString();
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+      const QByteArray& want = row.steps[i];
+      EXPECT_TRUE(want.endsWith('*') ? steps[i].startsWith(want.chopped(1)) : steps[i] == want)
+          << steps[i].toStdString() << " where " << want.toStdString() << " belongs";
+    }
+  }
+}
+
+// A crash before the undo copy goes, the records torn, part old, part new: the
+// next read puts the old records back, byte for byte, and cuts a file the save
+// lengthened back to its old length. While another copy of the game holds the
+// lock (it may be saving), the read leaves the file alone but still shows the
+// old list. A save before any read writes its own list whole.
+TEST_F(FaultTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
+  const QByteArray olds[] = {OldContent(), Record(700, "Anna") + Record(600, "Berta").left(19)};
+  for (const QByteArray& old : olds) {
+    SCOPED_TRACE(old.size());
+    WriteAll(Path(), old);
+    ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1"), Report::kKilled);
+    QByteArray torn = ReadAll(Path());
+    torn.replace(0, 20, old.left(20));
+    WriteAll(Path(), torn);
+
+    QLockFile otherCopy(Path() + QStringLiteral(".lock"));
+    ASSERT_TRUE(otherCopy.tryLock());
+    EXPECT_EQ(HighscoreFile(Path()).ReadList()[0].Wert, old.size() > 429 ? 1000 : 700);
+    EXPECT_EQ(ReadAll(Path()), torn);
+    otherCopy.unlock();
+
+    HighscoreFile(Path()).ReadHighscoreGrenze();
+    EXPECT_EQ(ReadAll(Path()), old);
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("P1.dat")});
+  }
+  ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1"), Report::kKilled);
+  ASSERT_TRUE(AddEntry(HighscoreFile(Path()), WriterEntry()).saved.ok);
+  EXPECT_EQ(ReadAll(Path()),
+            Record(700, "Anna") + Record(600, "Berta") + WriterRecord() + EmptyRecords(8));
+  EXPECT_EQ(Entries(), QStringList{QStringLiteral("P1.dat")});
+}
+
+// Two folders share one list through a link: the undo copy of a save cut
+// short through the link stands beside the list itself, so a start in the
+// other folder puts it back, and neither folder keeps one of its own.
+TEST_F(FaultTest, FoldersSharingAListThroughLinksShareItsUndoCopy) {
+  const QString shared = folder_.filePath(QStringLiteral("shared"));
+  const QString other = folder_.filePath(QStringLiteral("other"));
+  QDir().mkpath(shared);
+  QDir().mkpath(other);
+  WriteAll(shared + QStringLiteral("/P1.dat"), OldContent());
+  ASSERT_TRUE(QFile::link(shared + QStringLiteral("/P1.dat"), other + QStringLiteral("/P1.dat")));
+
+  ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1", false, other), Report::kKilled);
+  EXPECT_EQ(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{QStringLiteral("P1.dat")});
+  EXPECT_EQ(HighscoreFile(shared + QStringLiteral("/P1.dat")).ReadHighscoreGrenze(), 100);
+  EXPECT_EQ(ReadAll(shared + QStringLiteral("/P1.dat")), OldContent());
+  EXPECT_EQ(QDir(shared).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
+}
+
+struct OddRow {
+  const char* name;
+  std::function<void(const QString& path)> layOut;  // P1.dat holds the old list before
+  int shownAtStart;                                 // the top score the list shows
+  bool saved;
+  QByteArray holdsAfterSave;
+  QStringList entries;  // of the folder after the save
+  const char* told;     // on the console or in the save's report, after the folder
+};
+
+void MakeSocket(const QString& path) {
+  QFile::remove(path);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+  ::close(socket);
+}
+
+void Make(const QString& path, bool fifo) {
+  const QByteArray name = QFile::encodeName(path);
+  QFile::remove(path);
+  if (fifo) {
+    ::mkfifo(name.constData(), 0644);
+  } else {
+    ::mkdir(name.constData(), 0755);
+  }
+}
+
+// Whatever lies beside or instead of P1.dat, the start neither blocks nor
+// changes the list, and only the game's own saves change it.
+TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
+  // As long as the list, and only its very first byte tells it from the old
+  // one and the new one.
+  const QByteArray backup = Record(900, "Player 1", "01.02.24 10:00:00") + OldContent().sliced(39);
+  const QStringList alone{QStringLiteral("P1.dat")};
+  const QStringList setAside{QStringLiteral("P1.dat"), QStringLiteral("P1.dat.undo.set-aside")};
+  const QString undo = QStringLiteral(".undo");
+  // The list after a killed save that got its records written, and a second
+  // save of the same entry.
+  const QByteArray savedTwice = NewContent().left(6 * 39) + WriterRecord() +
+                                NewContent().sliced(6 * 39, 4 * 39) + LaterRecords();
+  const OddRow rows[] = {
+      {"a FIFO as P1.dat", [](const QString& p) { Make(p, true); }, 0, false, "(no file)", alone,
+       "P1.dat cannot be read: it is a FIFO"},
+      {"a socket as P1.dat", MakeSocket, 0, false, "(no file)", alone,
+       "P1.dat cannot be changed: it is a socket"},
+      {"P1.dat a link to /dev/null",
+       [](const QString& p) {
+         QFile::remove(p);
+         QFile::link(QStringLiteral("/dev/null"), p);
+       },
+       0, false, "(no file)", alone, "P1.dat cannot be read: it is a device"},
+      {"a FIFO as the undo copy", [&](const QString& p) { Make(p + undo, true); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a FIFO"},
+      {"a folder as the undo copy", [&](const QString& p) { Make(p + undo, false); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a folder"},
+      {"a socket as the undo copy", [&](const QString& p) { MakeSocket(p + undo); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is a socket"},
+      {"a short undo copy", [&](const QString& p) { WriteAll(p + undo, "abcd"); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"noise as the undo copy",
+       [&](const QString& p) { WriteAll(p + undo, QByteArray(429, '\x5a')); }, 1000, true,
+       NewContent(), setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"an undo copy left before the list came back from a backup",
+       [&](const QString& p) {
+         RunWriter("unlink KILL */P1.dat.undo 0 1");
+         WriteAll(p, backup);
+       },
+       900, true, backup.left(39) + NewContent().sliced(39), setAside,
+       "P1.dat.undo.set-aside: the list is not the one its save left"},
+      {"an undo copy left before records were added after the eleventh",
+       [&](const QString& p) {
+         RunWriter("unlink KILL */P1.dat.undo 0 1");
+         WriteAll(p, ReadAll(p) + Record(7, "Added"));
+       },
+       1000, true, savedTwice + Record(7, "Added"), setAside,
+       "P1.dat.undo.set-aside: the list is not the one its save left"},
+      {"an undo copy with one byte changed on the disk",
+       [&](const QString& p) {
+         RunWriter("unlink KILL */P1.dat.undo 0 1");
+         QByteArray bytes = ReadAll(p + undo);
+         bytes[16] = char(bytes[16] ^ 1);
+         WriteAll(p + undo, bytes);
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"a temporary file of a killed save",
+       [](const QString& p) { WriteAll(p + QStringLiteral(".undo.Kx3vQa"), "x"); }, 1000, true,
+       NewContent(), alone, ""},
+      {"an empty lock left by a killed copy",
+       [](const QString& p) {
+         // Older than a copy takes to write its number into it, younger
+         // than the age at which Qt would take it over.
+         QFile lock(p + QStringLiteral(".lock"));
+         lock.open(QIODevice::WriteOnly);
+         lock.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                          QFileDevice::FileModificationTime);
+       },
+       1000, true, NewContent(), alone, ""},
+      {"a folder as the lock",
+       [](const QString& p) { Make(p + QStringLiteral(".lock"), false); },
+       1000,
+       false,
+       OldContent(),
+       {QStringLiteral("P1.dat"), QStringLiteral("P1.dat.lock")},
+       "P1.dat.lock cannot be the list's lock: it is a folder"},
+  };
+  for (const OddRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    QDir(folder_.path()).removeRecursively();
+    QDir().mkpath(folder_.path());
+    WriteAll(Path(), OldContent());
+    row.layOut(Path());
+    const QByteArray before = Holding(Path());
+
+    // Far below the age at which Qt takes a lock for abandoned.
+    const HighscoreFile file(Path(), std::chrono::milliseconds(1000));
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(file.ReadList()[0].Wert, row.shownAtStart);
+    EXPECT_EQ(Holding(Path()), before);
+    const EntryOutcome outcome = AddEntry(file, WriterEntry());
+    const std::string told =
+        ::testing::internal::GetCapturedStderr() + outcome.saved.problem.toStdString();
+    EXPECT_EQ(outcome.saved.ok, row.saved);
+    if (*row.told == '\0') {
+      EXPECT_EQ(told, "");
+    } else {
+      EXPECT_NE(told.find(folder_.path().toStdString() + '/' + row.told), std::string::npos)
+          << told;
+    }
+    EXPECT_EQ(Holding(Path()), row.holdsAfterSave);
+    EXPECT_EQ(Entries(), row.entries);
+  }
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/dev/null.undo")));
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/dev/null.lock")));
+}
+
+}  // namespace
+}  // namespace breliko::highscore
