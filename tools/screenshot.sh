@@ -15,8 +15,8 @@ picture=$(realpath -m "${2:-docs/screenshot.png}")
 # shellcheck source=tests/e2e/e2e_lib.sh
 source tests/e2e/e2e_lib.sh
 
-# The game these drops play from this seed shows a stripe's tree, jokers and
-# a board a third full.
+# From this seed these drops leave a board a quarter full: tiles of every
+# colour, the tree of the start and the score.
 export BRELIKO_TEST_SEED=${BRELIKO_SCREENSHOT_SEED:-7}
 readonly targets=(40 41 42 43 31 49 50)
 
