@@ -166,7 +166,7 @@ struct EndingCase {
   std::string name;
   std::vector<std::string> board;
   std::vector<double> draws;
-  int target, source;  // the last drop
+  std::pair<int, int> drop;  // the last drop's target and source
   Cancel cancel;
 };
 void PrintTo(const EndingCase& c, std::ostream* os) { *os << c.name; }
@@ -191,7 +191,7 @@ TEST_P(NextGameTest, PlaysAsTheFirstGameOfAFreshProgram) {
       host.onTree = nullptr;
       game.cmdSpielAbbrechen_Click();
     };
-  game.picP_DragDrop(c.target, c.source);
+  game.picP_DragDrop(c.drop.first, c.drop.second);
   if (c.cancel == Cancel::kAfterTheDrop) game.cmdSpielAbbrechen_Click();
   ASSERT_EQ(random.Left(), 0u);
   ASSERT_FALSE(host.onTree) << "the tree came";
@@ -210,8 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"FullBoard",
                    kAlmostFull,
                    {ColourDraw(kJoker), PositionDraw(79), ColourDraw(kJoker), PositionDraw(80)},
-                   0,
-                   0,
+                   {0, 0},
                    Cancel::kNone},
         // The new fields complete a column: after the cancel in its tree the
         // drop brings flames and a blocker to the empty board.
@@ -222,30 +221,26 @@ INSTANTIATE_TEST_SUITE_P(
             {ColourDraw(kGreen), PositionDraw(36), ColourDraw(kRed), PositionDraw(40),
              ColourDraw(kRed), PositionDraw(41), kChanceDissolution, DissolvedColourDraw(kRed),
              kBlockerComes, PositionDraw(44)},
-            72,
-            72,
+            {72, 72},
             Cancel::kInTheTree},
         EndingCase{"CancelWhileFlamesBurn",
                    {"R O . . . . . . ."},
                    {ColourDraw(kRed), PositionDraw(70), ColourDraw(kBlue), PositionDraw(71),
                     ColourDraw(kGreen), PositionDraw(72), kChanceDissolution,
                     DissolvedColourDraw(kRed), kNoBlocker, PositionDraw(0)},
-                   1,
-                   1,
+                   {1, 1},
                    Cancel::kAfterTheDrop},
         // The stripe is credited after its tree, on the emptied board.
         EndingCase{"CancelDuringAStripesTree",
                    {"R . . . . . . . .", "R . . . . . . . .", "R . . . . . . . .",
                     "R . . . . . . . .", ". R . . . . . . ."},
                    {},
-                   36,
-                   37,
+                   {36, 37},
                    Cancel::kInTheTree},
         EndingCase{"CancelDuringASquaresTree",
                    {"B B B . . . . . .", "B B B . . . . . .", "B B . B . . . . ."},
                    {DissolvedColourDraw(kBlue)},
-                   20,
-                   21,
+                   {20, 21},
                    Cancel::kInTheTree}),
     [](const auto& info) { return info.param.name; });
 
