@@ -141,6 +141,8 @@ std::vector<std::string> PlayScriptedGame(Game& game, FakeHost& host, ScriptedRa
   // The tick of flames that burnt when the last game was cancelled.
   if (game.TimerEnabled()) game.tmrTimer_Timer();
   std::vector<std::string> steps = {Look(game, host, random)};
+  // As start-up left them in a fresh program: every flag down.
+  EXPECT_THAT(steps[0], ::testing::HasSubstr(" flags 000000 "));
   random.Script({ColourDraw(kRed), PositionDraw(2), ColourDraw(kRed), PositionDraw(3),
                  ColourDraw(kRed), PositionDraw(4), kChanceDissolution, DissolvedColourDraw(kBlue),
                  kBlockerComes, PositionDraw(60)});
