@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages BRELIKO needs to build, run and test, and only
-# those that are missing, and generates the locale de_DE.UTF-8 that the date
-# test runs under if the machine lacks it. Runs apt and locale-gen through
-# sudo when not started as root.
+# Installs the Debian packages BRELIKO needs, and only those that are
+# missing. Runs apt and locale-gen through sudo when not started as root.
+#
+#   bash tools/deps.sh play   what building and running the game needs
+#   bash tools/deps.sh test   that, and the tools of the tests and checks
+#                             (the default); it also generates the locale
+#                             de_DE.UTF-8 that the date test runs under
 set -euo pipefail
 
-PACKAGES=(
+group=${1:-test}
+PLAY_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+)
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils openbox libxtst-dev
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream help2man
@@ -20,6 +26,11 @@ PACKAGES=(
   clang libclang-rt-14-dev clang-format clang-tidy shellcheck
   locales
 )
+case $group in
+  play) PACKAGES=("${PLAY_PACKAGES[@]}") ;;
+  test) PACKAGES=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "unknown group: $group (play or test)" >&2; exit 2 ;;
+esac
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
@@ -40,6 +51,8 @@ if ((${#missing[@]} > 0)); then
   "${as_root[@]}" apt-get update -q
   "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+[[ $group == test ]] || exit 0
 
 # The highscore date is tested under a German system locale too.
 if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then

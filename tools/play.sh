@@ -5,4 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/build.sh play
-exec ./build/breliko
+exec ./build-play/breliko

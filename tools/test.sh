@@ -88,7 +88,7 @@ print_stage_times() {
 trap print_stage_times EXIT
 run_start=$SECONDS
 
-bash tools/deps.sh
+bash tools/deps.sh test
 stage_times+=("$(printf '%-9s %4d s' deps $((SECONDS - run_start)))")
 for stage in "${stages[@]}"; do
   echo "=== stage: $stage ==="

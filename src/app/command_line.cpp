@@ -45,6 +45,14 @@ void AddQtOptions(QCommandLineParser& parser) {
   }
 }
 
+// The licence after the version, in the GNU form that help2man turns into
+// the manual page's COPYRIGHT section.
+constexpr char kLicenceNotice[] =
+    "Copyright (C) 2026 BRELIKO team\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 }  // namespace
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
@@ -86,7 +94,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     return {CommandLine::Action::kPrint,
             {},
             QCoreApplication::applicationName() + QLatin1Char(' ') +
-                QCoreApplication::applicationVersion() + QLatin1Char('\n')};
+                QCoreApplication::applicationVersion() + QLatin1Char('\n') +
+                QLatin1String(kLicenceNotice)};
   }
   if (!parser.positionalArguments().isEmpty()) {
     return {CommandLine::Action::kRefuse,

@@ -43,6 +43,14 @@ void Game::cmdSpielAbbrechen_Click() {
   }
   Punkte_ = 0;
   host_.ScoreChanged(Punkte_);
+  // No flag of the last game's scans or of its end reaches the next game,
+  // which a start begins here.
+  SpielEnde_ = false;
+  SpaltenGefunden_ = false;
+  ZeilenGefunden_ = false;
+  DiagonalenGefunden_ = false;
+  QuadrateObenGefunden_ = false;
+  QuadrateUntenGefunden_ = false;
   host_.SetStartButtonVisible(true);
 }
 

@@ -51,12 +51,15 @@ TEST(CommandLine, HelpNamesTheProgramAndEveryOption) {
   }
 }
 
-TEST(CommandLine, VersionPrintsTheNameAndVersion) {
+TEST(CommandLine, VersionPrintsTheNameVersionAndLicence) {
   QCoreApplication::setApplicationName(QStringLiteral("breliko"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.01"));
   const CommandLine line = Read({QStringLiteral("--version")});
   EXPECT_EQ(line.action, Action::kPrint);
-  EXPECT_EQ(line.text, QStringLiteral("breliko 1.01\n"));
+  EXPECT_TRUE(
+      line.text.startsWith(QStringLiteral("breliko 1.01\nCopyright (C) 2026 BRELIKO team\n")))
+      << line.text.toStdString();
+  EXPECT_TRUE(line.text.contains(QStringLiteral("License GPLv3+: GNU GPL version 3 or later")));
 }
 
 // A wrong command line never starts a game, and names what is wrong.

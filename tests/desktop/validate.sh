@@ -3,7 +3,8 @@
 #
 #   validate.sh desktop FILE     desktop-file-validate, which prints only problems
 #   validate.sh metainfo FILE    appstreamcli validate --no-net, whose E: and W:
-#                                lines are errors and warnings
+#                                lines are errors and warnings; the game's licence
+#                                must be GPL-3.0-or-later
 set -uo pipefail
 
 kind=$1 file=$2
@@ -23,5 +24,8 @@ echo "$output"
 if ((status != 0)); then exit 1; fi
 case $kind in
   desktop) [[ -z "$output" ]] ;;
-  metainfo) ! grep -qE '^[EW]:' <<<"$output" ;;
+  metainfo)
+    ! grep -qE '^[EW]:' <<<"$output" &&
+      grep -q '<project_license>GPL-3.0-or-later</project_license>' "$file"
+    ;;
 esac

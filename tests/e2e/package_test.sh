@@ -69,6 +69,15 @@ apt_get install "$deb" || give_up "apt-get install failed: $(tail -n 30 "$workdi
 check "apt-get installed the package" installed
 dpkg-query -L breliko >"$workdir/files"
 
+# The game's licence, and the metainfo's own, where a distribution reads them.
+check "the copyright file puts the game under GPL-3+" \
+  test "$(sed -n 's/^License: //p' /usr/share/doc/breliko/copyright | head -n 1)" = GPL-3+
+check "the metainfo names GPL-3.0-or-later for the game and CC0-1.0 for itself" \
+  grep -qz '<metadata_license>CC0-1.0</metadata_license>.*<project_license>GPL-3.0-or-later</project_license>' \
+  "/usr/share/metainfo/$app_id.metainfo.xml"
+check "the manual page states the licence" \
+  grep -q 'GNU GPL version 3 or later' <(zcat /usr/share/man/man6/breliko.6.gz)
+
 desktop_file=/usr/share/applications/$app_id.desktop
 read -r -a exec_line < <(sed -n 's/^Exec=//p' "$desktop_file")
 # The entry names the program without a folder: the desktop finds it along

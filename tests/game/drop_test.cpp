@@ -296,11 +296,6 @@ TEST_F(DropTest, NoSoundsPlayWhileSoundIsOff) {
 
 // --- Full board and the end of the game -------------------------------------
 
-const std::vector<std::string> kAlmostFull = {
-    "R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B",
-    "M R O Y G C B M R", "O Y G C B M R O Y", "G C B M R O Y G C",
-    "B M R O Y G C B M", "R O Y G C B M R O", "Y G C B M R O . ."};
-
 TEST_F(DropTest, TwoEmptyFieldsLeftEndTheGameInsideTheNewFields) {
   Lay(kAlmostFull);
   random.Script({ColourDraw(kJoker), PositionDraw(79), ColourDraw(kJoker), PositionDraw(80)});

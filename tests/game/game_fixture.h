@@ -104,6 +104,12 @@ class FakeHost : public GameHost {
 //   . empty   R O Y G C B M colours   J joker   X blocker   F flames
 Board BoardFromPicture(const std::vector<std::string>& rows);
 
+// A board without a stripe or square, full but for fields 79 and 80.
+inline const std::vector<std::string> kAlmostFull = {
+    "R O Y G C B M R O", "Y G C B M R O Y G", "C B M R O Y G C B",
+    "M R O Y G C B M R", "O Y G C B M R O Y", "G C B M R O Y G C",
+    "B M R O Y G C B M", "R O Y G C B M R O", "Y G C B M R O . ."};
+
 class GameTest : public ::testing::Test {
  protected:
   GameTest() : game(host, random) { host.Show(game); }
