@@ -20,9 +20,11 @@ using XReply = std::unique_ptr<Reply, decltype(&std::free)>;
 // A window manager of today's desktops names its check window on the root
 // window; an X server without one has no such property.
 bool WindowManagerRuns() {
+  // Other platforms (Wayland, offscreen) hand out the focus themselves.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr) return true;
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return true;
   constexpr char kCheck[] = "_NET_SUPPORTING_WM_CHECK";
   const XReply<xcb_intern_atom_reply_t> atom(
       xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, std::strlen(kCheck), kCheck),
