@@ -106,8 +106,9 @@ fi
 # --- a press on the board takes the focus off the buttons ---------------------
 # The sound button keeps the focus its click gave it until the board is
 # pressed; a Space after a drag then switches nothing. Alt+R, typed after
-# the Space, shows the rules panel once the Space is dealt with.
-sound_caption() { take_screenshot; area_digest 640 352 120 16; }
+# the Space, shows the rules panel once the Space is dealt with. The caption
+# is read inside the focus mark, which the arrows above made show.
+sound_caption() { take_screenshot; area_digest 641 353 117 14; }
 caption_on=$(sound_caption)
 click_screen $((window_x + 700)) $((window_y + 360))
 deadline=$((SECONDS + wait_limit))
