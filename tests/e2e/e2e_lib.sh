@@ -209,10 +209,12 @@ in_session() {
 }
 
 # Starts the program with the arguments given, in the run directory or in
-# start_folder when that is set, and waits for its main window; sets
+# start_folder when that is set (and hands its window the keyboard focus
+# unless hand_focus is false), and waits for its main window; sets
 # session_pid (the bus's, which ends with the program's status), app_pid (the
 # program's own, which its windows name), window, window_x and window_y.
 start_folder=""
+hand_focus=true
 start_program() {
   (cd "${start_folder:-$rundir}" && in_session "$program" "$@") >>"$workdir/program.log" 2>&1 &
   session_pid=$!
@@ -237,7 +239,7 @@ start_program() {
   [[ "$X$Y" =~ ^[0-9-]+$ ]] || give_up "could not read the main window's position"
   window_x=$X
   window_y=$Y
-  focus_main_window
+  "$hand_focus" && focus_main_window
   park_pointer
   # The window may be mapped before it is first painted: wait for the frame's
   # last corner.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A game played with the keys alone in the real BRELIKO window on a virtual X
 # screen: Alt+L starts it, the arrows bring the cursor to a tile, Space picks
-# it up, the arrows and Enter drop it on an empty field, and F2 switches the
-# symbols on the colour tiles, which the next run remembers.
+# it up, the arrows and Enter drop it on an empty field, a press on the board
+# takes the focus off a clicked button, and F2 switches the symbols on the
+# colour tiles, which the next run remembers. No window manager runs, and
+# nothing but the program gives its windows the keyboard focus.
 #
 #   keyboard_test.sh PROGRAM SOUNDS_DIR
 set -uo pipefail
@@ -10,7 +12,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 
 e2e_setup "$@"
 start_xvfb
-start_program
+hand_focus=false start_program
+check "the main window takes the keyboard focus as it opens" \
+  wait_for_focus "$window_width $window_height"
 
 settings="$XDG_CONFIG_HOME/breliko/breliko.conf"
 
@@ -98,6 +102,43 @@ elif [[ "$(pixel 20 300)" == "$dissolved_colour" ]]; then
 else
   fail "after the drop $(count_occupied) fields are occupied, expected 6 or more"
 fi
+
+# --- a press on the board takes the focus off the buttons ---------------------
+# The sound button keeps the focus its click gave it until the board is
+# pressed; a Space after a drag then switches nothing. Alt+R, typed after
+# the Space, shows the rules panel once the Space is dealt with. The caption
+# is read inside the focus mark, which the arrows above made show.
+sound_caption() { take_screenshot; area_digest 641 353 117 14; }
+caption_on=$(sound_caption)
+click_screen $((window_x + 700)) $((window_y + 360))
+deadline=$((SECONDS + wait_limit))
+while caption_off=$(sound_caption); [[ "$caption_off" == "$caption_on" ]]; do
+  ((SECONDS < deadline)) || give_up "a click on the sound button did not switch the sound off"
+  sleep 0.2
+done
+mapfile -t tiles < <(occupied_fields)
+((${#tiles[@]} > 0)) || give_up "no tile left on the board to drag"
+empty=0
+while [[ " ${tiles[*]} " == *" $empty "* ]]; do empty=$((empty + 1)); done
+drag_field "${tiles[0]}" "$empty"
+park_pointer
+wait_for_calm 20 300 || fail "the window still flashes $wait_limit s after the drop"
+press_keys space alt+r
+wait_for_pixel 33 300 "255 255 255" || fail "Alt+R did not show the rules panel"
+check "after a drag Space presses no button: the sound stays off" \
+  test "$(sound_caption)" == "$caption_off"
+press_keys Escape
+
+# Closed by Enter, the list hands the keys back to the main window, where
+# the next arrow shows the cursor.
+press_keys alt+h
+wait_for_focus "$list_size" || fail "the list did not take the keyboard focus"
+press_keys Return
+wait_for_window_gone "$list_size" || fail "Enter did not close the list"
+check "the main window has the keyboard focus again" wait_for_focus "$window_width $window_height"
+press_keys Left
+check "an arrow after the list closed shows the cursor round field $cursor" \
+  wait_for_pixel $(($(field_left "$cursor") - 2)) $(($(field_top "$cursor") - 2)) "0 0 0"
 
 # --- the symbols key ---------------------------------------------------------
 [[ -e "$settings" ]] && fail "the settings were written before the player switched anything"

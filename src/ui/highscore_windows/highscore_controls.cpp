@@ -15,14 +15,6 @@ namespace breliko::ui {
 
 namespace {
 
-// DejaVu Sans runs about a fifth wider than the fonts these windows were laid
-// out for. Narrowed to 80 %, a date of 17 characters fits its cell and the
-// question fits its two lines, as the layout intends.
-QFont Narrowed(QFont font) {
-  font.setStretch(80);
-  return font;
-}
-
 // The cells are small: the toolkit's sunken frame would take the room a date
 // needs, so the border is a flat line.
 QString FlatBoxStyle(const QColor& background) {
@@ -34,12 +26,20 @@ QString FlatBoxStyle(const QColor& background) {
 
 }  // namespace
 
-QPushButton* MakeGreenButton(QWidget* parent, const QRect& rect, const QString& caption,
+// DejaVu Sans runs about a fifth wider than the fonts these windows were laid
+// out for. Narrowed to 80 %, a date of 17 characters fits its cell and the
+// question fits its two lines, as the layout intends.
+QFont Narrowed(QFont font) {
+  font.setStretch(80);
+  return font;
+}
+
+QPushButton* MakeGreenButton(HighscoreDialog* parent, const QRect& rect, const QString& caption,
                              const QFont& font) {
   auto* button = new PushButton(caption, parent);
   button->setGeometry(rect);
   button->setFont(font);
-  button->setStyleSheet(RaisedButtonStyle(HighscoreDialog::kHintergrund));
+  parent->StilBeimZeigen(button, RaisedButtonStyle(HighscoreDialog::kHintergrund));
   button->setAutoDefault(false);
   return button;
 }
@@ -55,13 +55,13 @@ QLabel* MakeQuestion(QWidget* parent, const QRect& rect, const QString& text, bo
   return label;
 }
 
-QLineEdit* MakeTextBox(QWidget* parent, const QRect& rect, Qt::Alignment alignment,
+// The box takes the window's font, "MS Sans Serif" 8.25 pt narrowed.
+QLineEdit* MakeTextBox(HighscoreDialog* parent, const QRect& rect, Qt::Alignment alignment,
                        const QColor& background) {
   auto* box = new QLineEdit(parent);
   box->setGeometry(rect);
-  box->setFont(Narrowed(SansSerifFont(kSmallPx)));
   box->setAlignment(alignment | Qt::AlignVCenter);
-  box->setStyleSheet(FlatBoxStyle(background));
+  parent->StilBeimZeigen(box, FlatBoxStyle(background));
   return box;
 }
 

@@ -9,7 +9,10 @@
 #include "ui/common/button_keys.h"
 #include "ui/common/centring.h"
 #include "ui/common/device_pixels.h"
+#include "ui/common/fonts.h"
 #include "ui/common/widget_colours.h"
+#include "ui/common/window_focus.h"
+#include "ui/highscore_windows/highscore_controls.h"
 
 namespace breliko::ui {
 
@@ -20,6 +23,9 @@ HighscoreDialog::HighscoreDialog(QSize clientSize, const QString& titel, QWidget
   setFixedSize(clientSize);
   setWindowTitle(titel);
   SetPaletteColour(this, QPalette::Window, kHintergrund);
+  // The controls' font unless they name their own: set once here, it costs
+  // nothing per control.
+  setFont(Narrowed(SansSerifFont(kSmallPx)));
 }
 
 void HighscoreDialog::Form_Load() { CentreOnScreen(*this); }
@@ -40,6 +46,21 @@ void HighscoreDialog::Anzeigen(QWidget* fokus) {
   if (fokus != nullptr) fokus->setFocus(Qt::OtherFocusReason);
 }
 
+void HighscoreDialog::StilBeimZeigen(QWidget* control, const QString& stil) {
+  stile_.emplace_back(control, stil);
+}
+
+// The window is polished before its controls, just before it first shows.
+bool HighscoreDialog::event(QEvent* event) {
+  if (event->type() == QEvent::Polish) {
+    for (const auto& [control, stil] : stile_) {
+      if (control) control->setStyleSheet(stil);
+    }
+    stile_.clear();
+  }
+  return QWidget::event(event);
+}
+
 void HighscoreDialog::TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape) {
   enterKnopf_ = enter;
   escapeKnopf_ = escape;
@@ -50,6 +71,19 @@ void HighscoreDialog::TastenKnoepfe(QAbstractButton* enter, QAbstractButton* esc
 void HighscoreDialog::keyPressEvent(QKeyEvent* event) {
   if (PressButtonFor(*event, *this, enterKnopf_, escapeKnopf_)) return;
   QWidget::keyPressEvent(event);
+}
+
+// Closed, the window hands the keys on to another small window still open,
+// else to the main window.
+void HighscoreDialog::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  QWidget* owner = parentWidget();
+  if (event->spontaneous() || owner == nullptr || !owner->isVisible()) return;
+  QWidget* next = owner;
+  for (HighscoreDialog* other : owner->findChildren<HighscoreDialog*>(Qt::FindDirectChildrenOnly)) {
+    if (other != this && other->isVisible()) next = other;
+  }
+  TakeFocusWithoutWindowManager(*next);
 }
 
 void HighscoreDialog::paintEvent(QPaintEvent* event) {

@@ -3,10 +3,12 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -45,9 +47,16 @@ class HighscoreDialog : public QWidget {
   // Escape presses; either may be missing.
   void TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape);
 
+  // Gives a control its style sheet when the window is first readied for
+  // showing. A sheet costs more than the control itself, and the windows
+  // are loaded with the main window, whose start they must not slow.
+  void StilBeimZeigen(QWidget* control, const QString& stil);
+
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   struct Kasten {
@@ -55,6 +64,7 @@ class HighscoreDialog : public QWidget {
     QColor farbe;
   };
   std::vector<Kasten> kaesten_;
+  std::vector<std::pair<QPointer<QWidget>, QString>> stile_;
   QAbstractButton* enterKnopf_ = nullptr;
   QAbstractButton* escapeKnopf_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// Highscore windows: their owner, which builds each window on first use.
+// Highscore windows: their owner, which loads the three windows at start.
 #include "ui/highscore_windows/highscore_windows.h"
 
 #include <algorithm>
@@ -25,10 +25,7 @@ void LadenUndUmrahmen(HighscoreDialog* fenster) {
 
 HighscoreWindows::HighscoreWindows(QWidget* hauptfenster, std::function<void()> listenTon,
                                    highscore::HighscoreFile datei)
-    : hauptfenster_(hauptfenster), datei_(std::move(datei)), listenTon_(std::move(listenTon)) {}
-
-HighscoreWindows& HighscoreWindows::Geladen() {
-  if (form2_) return *this;
+    : hauptfenster_(hauptfenster), datei_(std::move(datei)), listenTon_(std::move(listenTon)) {
   form2_ = new Form2(hauptfenster_);
   LadenUndUmrahmen(form2_);
   form3_ = new Form3(form2_, &datei_, hauptfenster_);
@@ -38,7 +35,6 @@ HighscoreWindows& HighscoreWindows::Geladen() {
 
   connect(form3_, &Form3::ListeGeaendert, this, &HighscoreWindows::ListeGeaendert);
   connect(form4_, &Form4::ListeGeaendert, this, &HighscoreWindows::ListeGeaendert);
-  return *this;
 }
 
 // With a main window the windows would go with it; without one they are ours.

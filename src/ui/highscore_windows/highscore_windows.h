@@ -1,4 +1,4 @@
-// Highscore windows: their owner, which builds each window on first use.
+// Highscore windows: their owner, which loads the three windows at start.
 #pragma once
 
 #include <functional>
@@ -16,10 +16,9 @@ class QWidget;
 namespace breliko::ui {
 
 // The three highscore windows as the main window uses them. They are loaded
-// the first time one of them is needed, without showing them: each is
-// centred on the screen and gets its box, list first, then name entry, then
-// confirmation. Many sessions never open them, and the main window comes up
-// sooner without them.
+// once, while the main window loads, without showing them: each is centred
+// on the screen and gets its box, list first, then name entry, then
+// confirmation, and stays where it was loaded for the whole run.
 class HighscoreWindows : public QObject {
   Q_OBJECT
 
@@ -44,9 +43,9 @@ class HighscoreWindows : public QObject {
   // Asks, without waiting, whether the list should be emptied.
   void cmdHighscoreErneuern_Click();
 
-  Form2* form2() { return Geladen().form2_; }
-  Form3* form3() { return Geladen().form3_; }
-  Form4* form4() { return Geladen().form4_; }
+  Form2* form2() { return form2_; }
+  Form3* form3() { return form3_; }
+  Form4* form4() { return form4_; }
   const highscore::HighscoreFile& datei() const { return datei_; }
 
  signals:
@@ -56,8 +55,6 @@ class HighscoreWindows : public QObject {
 
  private:
   void ListeGeaendert();
-  // Loads the three windows unless they are loaded already.
-  HighscoreWindows& Geladen();
 
   QPointer<QWidget> hauptfenster_;
   highscore::HighscoreFile datei_;

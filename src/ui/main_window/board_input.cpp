@@ -110,9 +110,13 @@ int BoardInput::FocusedField() const { return cursorFrame_->hasFocus() ? cursor_
 // field it came from as well (a plain click).
 
 // A press on the board ends keyboard play: the cursor goes, and with it any
-// tile held with the keys.
+// tile held with the keys. It takes the focus to the board, as a press on
+// any control of the window would: a button that had it must not take a
+// later Space or Enter. The window stands for the board until an arrow
+// brings the cursor back; it shows no mark of the focus.
 void BoardInput::MousePressed(int source, QPoint globalPosition) {
   LeaveKeys();
+  window_.setFocus(Qt::MouseFocusReason);
   BeginDrag(source, globalPosition);
 }
 

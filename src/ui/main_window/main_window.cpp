@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "ui/common/device_pixels.h"
+#include "ui/common/window_focus.h"
 #include "ui/highscore_windows/highscore_windows.h"
 #include "ui/main_window/board_accessibility.h"
 #include "ui/main_window/board_input.h"
@@ -100,8 +101,12 @@ void Form1::FitToScreen() {
 // A window is shown on its screen before its first paint; a later move to
 // a screen of another scale shows in a repaint at the new ratio, which lays
 // the window out anew once the paint is done.
+// Opened by the program, the window takes the keys at once.
 bool Form1::event(QEvent* event) {
-  if (event->type() == QEvent::Show && devicePixelRatio() != fittedRatio_) FitToScreen();
+  if (event->type() == QEvent::Show) {
+    if (devicePixelRatio() != fittedRatio_) FitToScreen();
+    if (!event->spontaneous()) TakeFocusWithoutWindowManager(*this);
+  }
   return QWidget::event(event);
 }
 

@@ -1,10 +1,13 @@
 // The main window's layout, frame, drawing and dragging.
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "main_window_fixture.h"
+#include "ui/highscore_windows/highscore_dialog.h"
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/tree_canvas.h"
 
@@ -70,6 +73,14 @@ TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
   }
   EXPECT_GT(green, 100);
   EXPECT_EQ(sound.played, (std::vector<std::string>{"sounds/sound1.wav/1"}));
+  // The list, the name entry and the question were loaded with the window:
+  // hidden, and centred on the screen.
+  const auto small = form.findChildren<HighscoreDialog*>(Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(small.size(), 3);
+  for (const HighscoreDialog* window : small) {
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+  }
 }
 
 // One pixel of each of the sixteen lines where no later line covers it, and
