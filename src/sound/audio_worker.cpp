@@ -128,13 +128,17 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<ClipProgress> progress) {
   connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
     if (state == QAudio::StoppedState) Stop();
   });
+  startedAt_ = std::chrono::steady_clock::now();
   playingTimer_->start();
 }
 
+// The sink's played time runs ahead for a moment at the start, before the
+// server has told it how long its buffer is; no device plays a clip in less
+// than its own length.
 void AudioWorker::FollowPlaying() {
   const std::chrono::microseconds played(sink_->processedUSecs());
   progress_->playedUs = played.count();
-  if (played >= length_) Stop();
+  if (played >= length_ && std::chrono::steady_clock::now() - startedAt_ >= length_) Stop();
 }
 
 void AudioWorker::Stop() {

@@ -54,6 +54,7 @@ class AudioWorker : public QObject {
   QTimer* playingTimer_;
   std::unique_ptr<QAudioSink> sink_;
   std::chrono::microseconds length_{0};
+  std::chrono::steady_clock::time_point startedAt_;
   // Stopped sinks wait here to be destroyed from an event of their own:
   // Qt's Pulse sink runs pending events while it is destroyed, and the
   // next clip must not start in the middle of starting or stopping one.
