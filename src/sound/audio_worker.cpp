@@ -16,15 +16,15 @@ namespace breliko::sound {
 
 namespace {
 
-// The device buffer asked for. The sink has taken the last sample long
-// before the device has played it, so a clip counts as ended only this
-// long after the sink has taken its last sample; a small buffer keeps that
-// delay short.
-constexpr std::chrono::milliseconds kDeviceBuffer{100};
-constexpr std::chrono::milliseconds kDeviceSlack{50};
-// A sink that never reports its last sample taken (a stalled server) ends
-// this long after the clip's own length at the latest.
-constexpr std::chrono::milliseconds kStalledSink{1000};
+// The buffer asked of the device holds the whole clip: the sink feeds the
+// server in pieces of 20 ms, and only when the server asks for a whole
+// piece, so a clip fed piece by piece falls silent for a moment whenever the
+// server asks for less, or a busy machine feeds it late. A clip that lies
+// whole in the server from its start plays whole. The server keeps about
+// half of the time asked for as its buffer, hence twice the clip's length.
+constexpr std::chrono::milliseconds kDeviceBufferBeyondTheClip{100};
+// How often the sink is asked how much of the clip the device has played.
+constexpr std::chrono::milliseconds kPlayingCheck{20};
 // Qt Multimedia's PulseAudio stream may still call a stopped sink from the
 // server's thread for a moment; a stopped sink is destroyed only this much
 // later, out of that moment's reach.
@@ -52,10 +52,10 @@ QAudioFormat ToAudioFormat(const WaveFormat& wave) {
 }  // namespace
 
 AudioWorker::AudioWorker(std::shared_ptr<SoundComplaints> complaints)
-    : complaints_(std::move(complaints)), endTimer_(new QTimer(this)) {
-  endTimer_->setSingleShot(true);
-  endTimer_->setTimerType(Qt::PreciseTimer);
-  connect(endTimer_, &QTimer::timeout, this, &AudioWorker::Stop);
+    : complaints_(std::move(complaints)), playingTimer_(new QTimer(this)) {
+  playingTimer_->setInterval(kPlayingCheck);
+  playingTimer_->setTimerType(Qt::PreciseTimer);
+  connect(playingTimer_, &QTimer::timeout, this, &AudioWorker::FollowPlaying);
   connect(this, &AudioWorker::ClipPosted, this, &AudioWorker::PlayPosted, Qt::QueuedConnection);
 }
 
@@ -66,16 +66,16 @@ AudioWorker::~AudioWorker() {
   Stop();
   DropRetiredSinks();
   const std::lock_guard lock(postMutex_);
-  if (posted_) posted_->ended->release();
+  if (posted_) posted_->progress->ended.release();
 }
 
-void AudioWorker::Post(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
+void AudioWorker::Post(WaveClip clip, std::shared_ptr<ClipProgress> progress) {
   std::optional<PostedClip> unheard;
   {
     const std::lock_guard lock(postMutex_);
-    unheard = std::exchange(posted_, PostedClip{std::move(clip), std::move(ended)});
+    unheard = std::exchange(posted_, PostedClip{std::move(clip), std::move(progress)});
   }
-  if (unheard) unheard->ended->release();
+  if (unheard) unheard->progress->ended.release();
   emit ClipPosted();
 }
 
@@ -86,14 +86,14 @@ void AudioWorker::PlayPosted() {
     next = std::exchange(posted_, std::nullopt);
   }
   // A clip that cut an unheard one leaves one wake-up too many.
-  if (next) Play(std::move(next->clip), std::move(next->ended));
+  if (next) Play(std::move(next->clip), std::move(next->progress));
 }
 
-void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
+void AudioWorker::Play(WaveClip clip, std::shared_ptr<ClipProgress> progress) {
   // One sound at a time, as with the Windows call: a new sound cuts the
   // one still playing.
   Stop();
-  ended_ = std::move(ended);
+  progress_ = std::move(progress);
 
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) {
@@ -109,7 +109,8 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
   }
 
   sink_ = std::make_unique<QAudioSink>(device, format);
-  sink_->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kDeviceBuffer).count()));
+  length_ = clip.Duration();
+  sink_->setBufferSize(format.bytesForDuration((2 * length_ + kDeviceBufferBeyondTheClip).count()));
   auto* samples = new QBuffer(sink_.get());
   samples->setData(reinterpret_cast<const char*>(clip.samples.data()),
                    static_cast<int>(clip.samples.size()));  // wave files are at most 16 MiB
@@ -121,19 +122,27 @@ void AudioWorker::Play(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
     return;
   }
   // A sink stops by itself only when the device fails. It goes idle once it
-  // has taken the clip's last sample, which the device plays a buffer later.
-  // On a busy machine the stream may start well after this call, so the
-  // clip's end is counted from there, not from its length.
+  // has taken the clip's last sample, a buffer before the device has played
+  // it, but also in the middle of a clip that a busy machine fed too late:
+  // only the time the device has played tells when the clip has ended.
   connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
     if (state == QAudio::StoppedState) Stop();
-    if (state == QAudio::IdleState) endTimer_->start(kDeviceBuffer + kDeviceSlack);
   });
-  const auto length = std::chrono::ceil<std::chrono::milliseconds>(clip.Duration());
-  endTimer_->start(length + kDeviceBuffer + kStalledSink);
+  startedAt_ = std::chrono::steady_clock::now();
+  playingTimer_->start();
+}
+
+// The sink's played time runs ahead for a moment at the start, before the
+// server has told it how long its buffer is; no device plays a clip in less
+// than its own length.
+void AudioWorker::FollowPlaying() {
+  const std::chrono::microseconds played(sink_->processedUSecs());
+  progress_->playedUs = played.count();
+  if (played >= length_ && std::chrono::steady_clock::now() - startedAt_ >= length_) Stop();
 }
 
 void AudioWorker::Stop() {
-  endTimer_->stop();
+  playingTimer_->stop();
   if (sink_) {
     sink_->disconnect(this);
     sink_->stop();
@@ -141,7 +150,7 @@ void AudioWorker::Stop() {
       QTimer::singleShot(kRetiredSinkLife, this, &AudioWorker::DropRetiredSinks);
     retired_.push_back(std::move(sink_));
   }
-  if (auto ended = std::exchange(ended_, nullptr)) ended->release();
+  if (auto progress = std::exchange(progress_, nullptr)) progress->ended.release();
 }
 
 void AudioWorker::DropRetiredSinks() {

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QObject>
-#include <QSemaphore>
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -11,6 +11,7 @@
 
 #include "sound/sound_complaints.h"
 #include "sound/wave_file.h"
+#include "sound/wave_player.h"
 
 class QAudioSink;
 class QTimer;
@@ -28,10 +29,10 @@ class AudioWorker : public QObject {
   ~AudioWorker() override;
 
   // Hands a clip to the audio thread, from any thread: it cuts the clip
-  // still playing, if any, and plays. `ended` is released when the clip has
-  // played, was cut (a clip handed over before the audio thread took the
+  // still playing, if any, and plays. The clip ends when the device has
+  // played it, was cut (a clip handed over before the audio thread took the
   // one before it cuts that one unheard), or could not be played.
-  void Post(WaveClip clip, std::shared_ptr<QSemaphore> ended);
+  void Post(WaveClip clip, std::shared_ptr<ClipProgress> progress);
 
  signals:
   // A clip waits in the hand-over; connected, queued, to PlayPosted.
@@ -40,22 +41,25 @@ class AudioWorker : public QObject {
  private:
   struct PostedClip {
     WaveClip clip;
-    std::shared_ptr<QSemaphore> ended;
+    std::shared_ptr<ClipProgress> progress;
   };
 
   void PlayPosted();
-  void Play(WaveClip clip, std::shared_ptr<QSemaphore> ended);
+  void Play(WaveClip clip, std::shared_ptr<ClipProgress> progress);
+  void FollowPlaying();
   void Stop();
   void DropRetiredSinks();
 
   std::shared_ptr<SoundComplaints> complaints_;
-  QTimer* endTimer_;
+  QTimer* playingTimer_;
   std::unique_ptr<QAudioSink> sink_;
+  std::chrono::microseconds length_{0};
+  std::chrono::steady_clock::time_point startedAt_;
   // Stopped sinks wait here to be destroyed from an event of their own:
   // Qt's Pulse sink runs pending events while it is destroyed, and the
   // next clip must not start in the middle of starting or stopping one.
   std::vector<std::unique_ptr<QAudioSink>> retired_;
-  std::shared_ptr<QSemaphore> ended_;
+  std::shared_ptr<ClipProgress> progress_;
 
   // The hand-over between the game's thread and the audio thread. The clip
   // travels under a mutex of our own rather than inside Qt's queued event,

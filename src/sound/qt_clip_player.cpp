@@ -71,8 +71,8 @@ QtClipPlayer::~QtClipPlayer() {
   }
 }
 
-void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) {
-  thread_->Worker().Post(std::move(clip), std::move(ended));
+void QtClipPlayer::Start(WaveClip clip, std::shared_ptr<ClipProgress> progress) {
+  thread_->Worker().Post(std::move(clip), std::move(progress));
 }
 
 std::unique_ptr<SoundOutput> MakeSystemSoundOutput() {

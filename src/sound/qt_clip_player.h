@@ -1,8 +1,6 @@
 // Sound: the audio thread that owns Qt Multimedia, and the system sound output built on it.
 #pragma once
 
-#include <QSemaphore>
-
 #include <memory>
 
 #include "sound/sound_complaints.h"
@@ -27,7 +25,7 @@ class QtClipPlayer final : public ClipPlayer {
   QtClipPlayer(const QtClipPlayer&) = delete;
   QtClipPlayer& operator=(const QtClipPlayer&) = delete;
 
-  void Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) override;
+  void Start(WaveClip clip, std::shared_ptr<ClipProgress> progress) override;
 
  private:
   std::unique_ptr<AudioThread> thread_;

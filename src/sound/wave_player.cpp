@@ -15,6 +15,17 @@ std::string WithSlashes(std::string file) {
   return file;
 }
 
+// No events are run while we wait: like the Windows call, a waiting sound
+// holds the whole game, and a timer tick that falls due runs afterwards.
+void WaitForEnd(ClipProgress& progress) {
+  std::int64_t played = 0;
+  while (!progress.ended.tryAcquire(1, static_cast<int>(kSoundStall.count()))) {
+    const std::int64_t now = progress.playedUs;
+    if (now == played) return;
+    played = now;
+  }
+}
+
 }  // namespace
 
 WavePlayer::WavePlayer(std::unique_ptr<ClipPlayer> clips,
@@ -28,14 +39,10 @@ void WavePlayer::Play(const std::string& file, std::int32_t flags) {
     complaints_->Tell(path, load.problem);
     return;
   }
-  const auto longestWait =
-      std::chrono::ceil<std::chrono::milliseconds>(load.clip->Duration()) + kSoundWaitMargin;
-  auto ended = std::make_shared<QSemaphore>(0);
-  clips_->Start(std::move(*load.clip), ended);
+  auto progress = std::make_shared<ClipProgress>();
+  clips_->Start(std::move(*load.clip), progress);
   if (flags & kPlayAsync) return;
-  // No events are run while we wait: like the Windows call, a waiting sound
-  // holds the whole game, and a timer tick that falls due runs afterwards.
-  ended->tryAcquire(1, static_cast<int>(longestWait.count()));
+  WaitForEnd(*progress);
 }
 
 }  // namespace breliko::sound

@@ -3,6 +3,7 @@
 
 #include <QSemaphore>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -14,25 +15,36 @@
 
 namespace breliko::sound {
 
+// One clip on its way through an audio device, shared by the caller, who
+// may wait for its end, and the device, each on a thread of its own.
+struct ClipProgress {
+  // Released exactly once: when the clip has played to its end, was cut by
+  // the next one, or could not be played at all.
+  QSemaphore ended;
+  // How much of the clip the device has played so far.
+  std::atomic<std::int64_t> playedUs = 0;
+};
+
 // Puts checked clips out to an audio device.
 class ClipPlayer {
  public:
   virtual ~ClipPlayer() = default;
   // Starts playing a clip and returns at once, cutting any clip still
-  // playing. `ended` is released exactly once, when the clip has played to
-  // its end, was cut by the next one, or could not be played at all.
-  virtual void Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) = 0;
+  // playing, and tells `progress` how far the clip has come.
+  virtual void Start(WaveClip clip, std::shared_ptr<ClipProgress> progress) = 0;
 };
 
-// How much longer than its own length a waiting caller gives a sound: room
-// for the device to start, but a device that stalls holds the game only
-// briefly.
-inline constexpr std::chrono::milliseconds kSoundWaitMargin{500};
+// How long a waiting caller goes on waiting while the device plays nothing
+// more of the sound. A busy machine starts and plays a sound late by tens
+// or hundreds of milliseconds; a sound server that stalls holds the game
+// only this long.
+inline constexpr std::chrono::milliseconds kSoundStall{2000};
 
 // Plays wave files the way the game's Windows call did: a checked clip is
-// handed to a ClipPlayer, and without kPlayAsync the caller waits for its
-// end, though never longer than the clip's length plus kSoundWaitMargin.
-// A file that cannot be played is told about once and then skipped.
+// handed to a ClipPlayer, and without kPlayAsync the caller waits until the
+// device has played it whole, or has played nothing more of it for
+// kSoundStall. A file that cannot be played is told about once and then
+// skipped.
 class WavePlayer final : public SoundOutput {
  public:
   WavePlayer(std::unique_ptr<ClipPlayer> clips, std::shared_ptr<SoundComplaints> complaints);

@@ -89,7 +89,7 @@ TEST(SoundAudioThread, AClipEndsAfterItHasPlayedWholeOrWhenItIsCut) {
   if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) GTEST_SKIP() << "no PULSE_SERVER";
   ASSERT_FALSE(QMediaDevices::defaultAudioOutput().isNull()) << "the server offers no output";
   std::ostringstream log;
-  std::vector<std::shared_ptr<QSemaphore>> ends;
+  std::vector<std::shared_ptr<ClipProgress>> ends;
   {
     auto complaints = std::make_shared<SoundComplaints>(log);
     QtClipPlayer player(complaints);
@@ -100,26 +100,27 @@ TEST(SoundAudioThread, AClipEndsAfterItHasPlayedWholeOrWhenItIsCut) {
                                   {SampleEncoding::Float, 2, 22050, 32}};
     for (const WaveFormat& format : formats) {
       SCOPED_TRACE(format.bitsPerSample);
-      auto ended = ends.emplace_back(std::make_shared<QSemaphore>(0));
+      auto progress = ends.emplace_back(std::make_shared<ClipProgress>());
       QElapsedTimer clock;
       clock.start();
-      player.Start(Silence(format, 300), ended);
-      ASSERT_TRUE(ended->tryAcquire(1, 10000)) << "the clip never ended";
+      player.Start(Silence(format, 300), progress);
+      ASSERT_TRUE(progress->ended.tryAcquire(1, 10000)) << "the clip never ended";
       EXPECT_GE(clock.elapsed(), 300) << "the clip ended before it had played";
     }
 
-    auto cut = ends.emplace_back(std::make_shared<QSemaphore>(0));
+    auto cut = ends.emplace_back(std::make_shared<ClipProgress>());
     player.Start(Silence(formats[1], 3000), cut);
     QThread::msleep(300);
-    auto next = ends.emplace_back(std::make_shared<QSemaphore>(0));
+    auto next = ends.emplace_back(std::make_shared<ClipProgress>());
     QElapsedTimer clock;
     clock.start();
     player.Start(Silence(formats[1], 300), next);
-    EXPECT_TRUE(cut->tryAcquire(1, 10000)) << "the cut clip never ended";
-    ASSERT_TRUE(next->tryAcquire(1, 10000)) << "the clip after the cut one never ended";
+    EXPECT_TRUE(cut->ended.tryAcquire(1, 10000)) << "the cut clip never ended";
+    ASSERT_TRUE(next->ended.tryAcquire(1, 10000)) << "the clip after the cut one never ended";
     EXPECT_GE(clock.elapsed(), 300) << "the clip after the cut one ended before it had played";
   }  // the audio thread has finished here
-  for (const auto& ended : ends) EXPECT_EQ(ended->available(), 0) << "an end came twice";
+  for (const auto& progress : ends)
+    EXPECT_EQ(progress->ended.available(), 0) << "an end came twice";
   EXPECT_EQ(log.str(), "");
 }
 

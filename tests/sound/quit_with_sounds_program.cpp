@@ -3,7 +3,6 @@
 //   breliko_quit_with_sounds_program QUIT_AFTER_MS
 // A waiter never released hangs it; a broken teardown kills it by a signal.
 #include <QApplication>
-#include <QSemaphore>
 #include <QTimer>
 
 #include <cstdint>
@@ -36,17 +35,17 @@ int main(int argc, char** argv) {
   int status = 1;
   {
     QApplication app(argc, argv);
-    auto waitingEnded = std::make_shared<QSemaphore>(0);
+    auto waitingEnded = std::make_shared<breliko::sound::ClipProgress>();
     std::thread waiter;
     std::ostringstream told;
     const auto complaints = std::make_shared<breliko::sound::SoundComplaints>(told);
     {
       breliko::sound::QtClipPlayer player(complaints);
       QTimer::singleShot(0, [&] {
-        player.Start(LongClip(), std::make_shared<QSemaphore>(0));
+        player.Start(LongClip(), std::make_shared<breliko::sound::ClipProgress>());
         player.Start(LongClip(), waitingEnded);
         // Waits without a limit, so a clip the teardown forgets hangs here.
-        waiter = std::thread([waitingEnded] { waitingEnded->acquire(); });
+        waiter = std::thread([waitingEnded] { waitingEnded->ended.acquire(); });
         QTimer::singleShot(quitAfterMs, &app, &QCoreApplication::quit);
       });
       status = QApplication::exec();

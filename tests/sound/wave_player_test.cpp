@@ -19,18 +19,18 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::SizeIs;
 
-// Records the clips it is given; what it does with `ended` is up to each
-// test, standing in for a device that finishes, stalls or fails.
+// Records the clips it is given; what it does with their progress is up to
+// each test, standing in for a device that finishes, stalls or fails.
 class FakeClipPlayer : public ClipPlayer {
  public:
-  using Behaviour = std::function<void(std::shared_ptr<QSemaphore>)>;
+  using Behaviour = std::function<void(std::shared_ptr<ClipProgress>)>;
 
   explicit FakeClipPlayer(std::vector<WaveClip>& started, Behaviour behaviour)
       : started_(started), behaviour_(std::move(behaviour)) {}
 
-  void Start(WaveClip clip, std::shared_ptr<QSemaphore> ended) override {
+  void Start(WaveClip clip, std::shared_ptr<ClipProgress> progress) override {
     started_.push_back(std::move(clip));
-    behaviour_(std::move(ended));
+    behaviour_(std::move(progress));
   }
 
  private:
@@ -38,7 +38,7 @@ class FakeClipPlayer : public ClipPlayer {
   Behaviour behaviour_;
 };
 
-const FakeClipPlayer::Behaviour kStalls = [](std::shared_ptr<QSemaphore>) {};
+const FakeClipPlayer::Behaviour kStalls = [](std::shared_ptr<ClipProgress>) {};
 
 class SoundPlayer : public ::testing::Test {
  protected:
@@ -98,27 +98,32 @@ TEST_F(SoundPlayer, OnlyASynchronousSoundWaitsForItsEnd) {
     int endsLeftOver;
   };
   for (const Case c : {Case{kPlayAsync, 1}, Case{kPlayAndWait, 0}}) {
-    std::shared_ptr<QSemaphore> ended;
-    WavePlayer player = MakePlayer([&](std::shared_ptr<QSemaphore> e) {
-      ended = e;
-      ended->release();
+    std::shared_ptr<ClipProgress> progress;
+    WavePlayer player = MakePlayer([&](std::shared_ptr<ClipProgress> p) {
+      progress = p;
+      progress->ended.release();
     });
     soundtest::Watchdog watchdog("Play on a device that is done at once");
     player.Play(file, c.flags);
-    ASSERT_NE(ended, nullptr);
-    EXPECT_EQ(ended->available(), c.endsLeftOver) << "flags " << c.flags;
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->ended.available(), c.endsLeftOver) << "flags " << c.flags;
   }
 }
 
+// A busy machine plays a sound late and slowly: while the device goes on
+// playing it, the game waits for its end, however long that takes.
 TEST_F(SoundPlayer, SynchronousSoundReturnsOnlyAfterItsEnd) {
   const std::string file = WriteWave("thud.wav", soundtest::MonoWave(22050));
   std::atomic<bool> soundOver = false;
   std::thread device;
-  WavePlayer player = MakePlayer([&](std::shared_ptr<QSemaphore> ended) {
-    device = std::thread([&soundOver, ended] {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  WavePlayer player = MakePlayer([&](std::shared_ptr<ClipProgress> progress) {
+    device = std::thread([&soundOver, progress] {
+      for (int step = 0; step < 3; ++step) {
+        std::this_thread::sleep_for(kSoundStall * 2 / 5);
+        progress->playedUs += 300'000;
+      }
       soundOver = true;
-      ended->release();
+      progress->ended.release();
     });
   });
 

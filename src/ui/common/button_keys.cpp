@@ -5,35 +5,14 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <array>
-
 namespace breliko::ui {
-
-namespace {
-
-struct KeyMeaning {
-  int key;
-  KeyCommand command;
-};
-
-// The number pad's Enter is the same key to the player as the main Enter.
-constexpr std::array<KeyMeaning, 4> kKeyMeanings = {{
-    {Qt::Key_Space, KeyCommand::kPress},
-    {Qt::Key_Return, KeyCommand::kPress},
-    {Qt::Key_Enter, KeyCommand::kPress},
-    {Qt::Key_Escape, KeyCommand::kBack},
-}};
-
-}  // namespace
 
 KeyCommand CommandOf(const QKeyEvent& key) {
   if (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) {
     return KeyCommand::kNone;
   }
-  for (const KeyMeaning& meaning : kKeyMeanings) {
-    if (key.key() == meaning.key) return meaning.command;
-  }
-  return KeyCommand::kNone;
+  const WindowKey* row = FindWindowKey(key.key());
+  return row != nullptr ? row->command : KeyCommand::kNone;
 }
 
 bool PressButtonFor(const QKeyEvent& key, const QWidget& window, QAbstractButton* enterButton,

@@ -1,17 +1,13 @@
 // Windows: the keys that press buttons, the same in every window of the game.
 #pragma once
 
+#include "ui/common/window_keys.h"
+
 class QAbstractButton;
 class QKeyEvent;
 class QWidget;
 
 namespace breliko::ui {
-
-// What a key asks of a window. Space, Enter and the number pad's Enter
-// press what has the focus (a button, the field under the board's cursor);
-// Escape steps back (puts a tile back, closes a panel or a small window).
-// With Alt or Ctrl held a key is an access key or a shortcut instead.
-enum class KeyCommand { kNone, kPress, kBack };
 
 KeyCommand CommandOf(const QKeyEvent& key);
 

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "ui/common/window_keys.h"
+
 namespace breliko::ui {
 
 namespace {
@@ -18,18 +20,10 @@ bool IsModifierOnly(int key) {
 }
 
 bool MovesThroughTheWindow(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-      return true;
-    default:
-      // An access key: Alt with a letter or a digit, not Alt alone.
-      return (key.modifiers() & Qt::AltModifier) && !IsModifierOnly(key.key());
-  }
+  const WindowKey* row = FindWindowKey(key.key());
+  if (row != nullptr && row->navigates) return true;
+  // An access key: Alt with a letter or a digit, not Alt alone.
+  return (key.modifiers() & Qt::AltModifier) && !IsModifierOnly(key.key());
 }
 
 // Sees every key before the shortcuts and widgets take it: a key that is an

@@ -10,6 +10,7 @@
 
 #include "game/game.h"
 #include "ui/common/button_keys.h"
+#include "ui/common/window_keys.h"
 #include "ui/main_window/drag_outline.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/field_mark.h"
@@ -22,24 +23,6 @@ namespace breliko::ui {
 using form1::FieldRect;
 
 namespace {
-
-struct CursorStep {
-  Qt::Key key;
-  int columns;
-  int rows;
-};
-
-constexpr std::array<CursorStep, 4> kCursorSteps = {{
-    {Qt::Key_Left, -1, 0},
-    {Qt::Key_Right, 1, 0},
-    {Qt::Key_Up, 0, -1},
-    {Qt::Key_Down, 0, 1},
-}};
-
-// The arrows, and the keys that read a panel on (see ScrollPanel).
-constexpr std::array<Qt::Key, 8> kNavigationKeys = {Qt::Key_Left, Qt::Key_Right,  Qt::Key_Up,
-                                                    Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
-                                                    Qt::Key_Home, Qt::Key_End};
 
 // The cursor shows only while the board has the focus: Tab to the buttons
 // (or a click anywhere) takes it away and puts a held tile back, and the
@@ -72,11 +55,13 @@ BoardInput::BoardInput(QWidget& window, const std::array<FieldBox*, game::kField
   cursorFrame_->stackUnder(panels_[0]);
   cursorFrame_->installEventFilter(this);
 
-  // The arrows work wherever the focus is in the window, so that they bring
-  // it back to the board from the buttons.
-  for (const Qt::Key key : kNavigationKeys) {
-    auto* shortcut = new QShortcut(QKeySequence(key), &window_);
-    connect(shortcut, &QShortcut::activated, this, [this, key] { NavigationKey(key); });
+  // The arrows, and the keys that read a panel on, work wherever the focus
+  // is in the window, so that the arrows bring it back to the board from
+  // the buttons.
+  for (const WindowKey& row : kWindowKeys) {
+    if (!row.MovesCursor() && !row.Scrolls()) continue;
+    auto* shortcut = new QShortcut(QKeySequence(row.key), &window_);
+    connect(shortcut, &QShortcut::activated, this, [this, key = row.key] { NavigationKey(key); });
   }
 }
 
@@ -89,9 +74,8 @@ void BoardInput::NavigationKey(int key) {
       return;
     }
   }
-  for (const CursorStep& step : kCursorSteps) {
-    if (step.key == key) MoveCursor(step.columns, step.rows);
-  }
+  const WindowKey* row = FindWindowKey(key);
+  if (row != nullptr && row->MovesCursor()) MoveCursor(row->columns, row->rows);
 }
 
 void BoardInput::Fit(qreal ratio) { dragOutline_->Fit(ratio); }
