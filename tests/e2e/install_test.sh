@@ -36,7 +36,9 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # --- the command line ------------------------------------------------------------
-check "--version prints 1.01" test "$(in_session "$program" --version)" == "breliko 1.01"
+version_output=$(in_session "$program" --version)
+check "--version prints 1.01" test "$(head -n1 <<<"$version_output")" == "breliko 1.01"
+check "--version names the licence" grep -qF "License GPLv3+" <<<"$version_output"
 bad_output=$(in_session "$program" --no-such-option 2>&1)
 bad_status=$?
 check "a bad option ends with a failure ($bad_status)" test "$bad_status" -ne 0
