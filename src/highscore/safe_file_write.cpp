@@ -182,7 +182,7 @@ WriteResult SaveList(const QString& path, const QByteArray& records) {
   }
 
   bool noNewFile = false;
-  const WriteResult made = MakeUndoCopy(undoPath, undo, noNewFile);
+  WriteResult made = MakeUndoCopy(undoPath, undo, noNewFile);
   if (noNewFile) return WriteRecords(file, list, records);
   if (!made.ok) return made;
 
