@@ -52,19 +52,19 @@ static int ErrorNamed(const char* name) {
 
 static void ReadFaults(void) {
   faultCount = 0;
-  const char* spec = getenv("BRELIKO_FAULTS");
-  while (spec && *spec && faultCount < kMostFaults) {
+  const char* faultList = getenv("BRELIKO_FAULTS");
+  while (faultList && *faultList && faultCount < kMostFaults) {
     struct Fault* fault = &faults[faultCount];
     char error[16];
     int used = 0;
-    if (sscanf(spec, " %15s %15s %511s %d %d%n", fault->call, error, fault->pattern, &fault->skip,
-               &fault->times, &used) != 5) {
+    if (sscanf(faultList, " %15s %15s %511s %d %d%n", fault->call, error, fault->pattern,
+               &fault->skip, &fault->times, &used) != 5) {
       break;
     }
     fault->error = ErrorNamed(error);
     ++faultCount;
-    spec += used;
-    spec += strspn(spec, " ;");
+    faultList += used;
+    faultList += strspn(faultList, " ;");
   }
 }
 
