@@ -40,6 +40,7 @@ void HighscoreDialog::Anzeigen(QWidget* fokus) {
   if (isVisible()) {
     raise();
   } else {
+    StileSetzen();
     show();
   }
   activateWindow();
@@ -50,15 +51,11 @@ void HighscoreDialog::StilBeimZeigen(QWidget* control, const QString& stil) {
   stile_.emplace_back(control, stil);
 }
 
-// The window is polished before its controls, just before it first shows.
-bool HighscoreDialog::event(QEvent* event) {
-  if (event->type() == QEvent::Polish) {
-    for (const auto& [control, stil] : stile_) {
-      if (control) control->setStyleSheet(stil);
-    }
-    stile_.clear();
+void HighscoreDialog::StileSetzen() {
+  for (const auto& [control, stil] : stile_) {
+    if (control) control->setStyleSheet(stil);
   }
-  return QWidget::event(event);
+  stile_.clear();
 }
 
 void HighscoreDialog::TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape) {

@@ -47,18 +47,19 @@ class HighscoreDialog : public QWidget {
   // Escape presses; either may be missing.
   void TastenKnoepfe(QAbstractButton* enter, QAbstractButton* escape);
 
-  // Gives a control its style sheet when the window is first readied for
-  // showing. A sheet costs more than the control itself, and the windows
-  // are loaded with the main window, whose start they must not slow.
+  // Gives a control its style sheet when the window first shows. A sheet
+  // costs more than the control itself, and the windows are loaded with
+  // the main window, whose start they must not slow.
   void StilBeimZeigen(QWidget* control, const QString& stil);
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void StileSetzen();
+
   struct Kasten {
     QRect pixel;  // from corner pixel to corner pixel, both included
     QColor farbe;

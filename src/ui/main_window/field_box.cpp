@@ -16,9 +16,10 @@ FieldBox::FieldBox(int index, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// The picture is drawn when first painted or compared, not here: the ten
+// hidden prototype tiles get theirs while the window loads.
 void FieldBox::SetPicture(std::optional<TilePicture> picture) {
-  const QImage* image = picture ? &TileImage(*picture) : nullptr;
-  if (image == Picture()) return;
+  if (picture == picture_) return;
   picture_ = picture;
   update();
 }

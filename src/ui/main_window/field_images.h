@@ -15,6 +15,8 @@ inline constexpr int kFieldImageSize = 62;  // the size of a board field
 struct TilePicture {
   int index = 0;         // 0..9, as picF
   bool symbols = false;  // the colour tiles carry their symbols
+
+  bool operator==(const TilePicture&) const = default;
 };
 
 // The one cache of the field pictures, drawn on first use and kept for the

@@ -70,6 +70,7 @@ TEST_F(HighscoreDialogLayoutTest, OnlyTheDateCellsTakeTyping) {
 TEST_F(HighscoreDialogLayoutTest, TheTopThreeRowsAreShadesOfYellow) {
   const QColor farben[] = {QColor(255, 255, 0), QColor(255, 255, 128), QColor(255, 255, 192),
                            QColor(Qt::white), QColor(Qt::white)};
+  liste_.Anzeigen(nullptr);
   const QImage bild = liste_.grab().toImage();
   for (int zeile = 0; zeile < 5; ++zeile) {
     // Inside the border, beside the text: the cell's own background.
