@@ -16,7 +16,8 @@
 
 namespace breliko::ui {
 
-namespace {
+// Where the controls lie, named apart from the other windows' places.
+namespace form3 {
 
 constexpr QSize kGroesse{219, 136};
 constexpr QRect kLblFrage{53, 20, 121, 33};
@@ -25,18 +26,18 @@ constexpr QRect kCmdWeiter{115, 94, 60, 19};
 
 constexpr int kNeu = Form2::kVersteckteZeile;
 
-}  // namespace
+}  // namespace form3
 
 Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* parent)
-    : HighscoreDialog(kGroesse, QStringLiteral("Spielername"), parent),
+    : HighscoreDialog(form3::kGroesse, QStringLiteral("Spielername"), parent),
       liste_(liste),
       datei_(datei),
       uhr_([] { return highscore::DatumText(); }) {
-  lblFrage = MakeQuestion(this, kLblFrage,
+  lblFrage = MakeQuestion(this, form3::kLblFrage,
                           QStringLiteral("Kiu atingis tian grandan nombron da punktoj?"), true);
-  txtEingabeNamen = MakeTextBox(this, kTxtEingabeNamen, Qt::AlignLeft);
-  cmdWeiter =
-      MakeGreenButton(this, kCmdWeiter, QStringLiteral("&kontinui"), SansSerifFont(kSmallPx));
+  txtEingabeNamen = MakeTextBox(this, form3::kTxtEingabeNamen, Qt::AlignLeft);
+  cmdWeiter = MakeGreenButton(this, form3::kCmdWeiter, QStringLiteral("&kontinui"),
+                              SansSerifFont(kSmallPx));
   connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);
   txtEingabeNamen->setValidator(new NameBoxValidator(txtEingabeNamen));
   TastenKnoepfe(cmdWeiter, nullptr);
@@ -47,7 +48,7 @@ Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
 
 void Form3::NamenErfragen(qint16 punkte) {
   wert_ = punkte;
-  liste_->txtWert[kNeu]->setText(QString::number(punkte));
+  liste_->txtWert[form3::kNeu]->setText(QString::number(punkte));
   Anzeigen(txtEingabeNamen);
 }
 
@@ -55,16 +56,16 @@ void Form3::cmdWeiter_Click() {
   // The score is the one that qualified at the game end, not what the main
   // window shows by now: the player may have started another game before
   // typing the name.
-  liste_->txtPerson[kNeu]->setText(txtEingabeNamen->text());
-  liste_->txtWert[kNeu]->setText(QString::number(wert_));
-  liste_->txtDatum[kNeu]->setText(uhr_());
-  const highscore::HighscoreEntry neu =
-      highscore::AsStored({wert_, liste_->txtPerson[kNeu]->text(), liste_->txtDatum[kNeu]->text()});
+  liste_->txtPerson[form3::kNeu]->setText(txtEingabeNamen->text());
+  liste_->txtWert[form3::kNeu]->setText(QString::number(wert_));
+  liste_->txtDatum[form3::kNeu]->setText(uhr_());
+  const highscore::HighscoreEntry neu = highscore::AsStored(
+      {wert_, liste_->txtPerson[form3::kNeu]->text(), liste_->txtDatum[form3::kNeu]->text()});
 
   txtEingabeNamen->clear();
   txtEingabeNamen->setFocus();
 
-  liste_->ZeileZeigen(kNeu, neu);
+  liste_->ZeileZeigen(form3::kNeu, neu);
   const highscore::EntryOutcome aufgenommen = highscore::AddEntry(*datei_, neu);
   liste_->ZeilenZeigen(aufgenommen.list);
 

@@ -11,21 +11,22 @@
 
 namespace breliko::ui {
 
-namespace {
+// Where the controls lie, named apart from the other windows' places.
+namespace form4 {
 
 constexpr QSize kGroesse{250, 144};
 constexpr QRect kLblFrage{19, 41, 215, 18};
 constexpr QRect kCmdJa{43, 80, 66, 24};
 constexpr QRect kCmdNein{142, 80, 66, 24};
 
-}  // namespace
+}  // namespace form4
 
 Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* parent)
-    : HighscoreDialog(kGroesse, QString(), parent), liste_(liste), datei_(datei) {
-  lblFrage = MakeQuestion(this, kLblFrage,
+    : HighscoreDialog(form4::kGroesse, QString(), parent), liste_(liste), datei_(datei) {
+  lblFrage = MakeQuestion(this, form4::kLblFrage,
                           QStringLiteral("Ĉu efektive vi volas dissolvigi la highscore?"), false);
-  cmdJa = MakeGreenButton(this, kCmdJa, QStringLiteral("&jes"), SudEuroFont(kSmallPx));
-  cmdNein = MakeGreenButton(this, kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
+  cmdJa = MakeGreenButton(this, form4::kCmdJa, QStringLiteral("&jes"), SudEuroFont(kSmallPx));
+  cmdNein = MakeGreenButton(this, form4::kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
   connect(cmdJa, &QPushButton::clicked, this, &Form4::cmdJa_Click);
   connect(cmdNein, &QPushButton::clicked, this, &Form4::cmdNein_Click);
   TastenKnoepfe(nullptr, cmdNein);
