@@ -55,8 +55,9 @@ TEST(SoundAudioThread, PlaysAGameThroughWithoutHangingOrRepeatingItself) {
 
 // tools/test.sh plays the sounds through a private PulseAudio server with a
 // null sink and names it in PULSE_SERVER. There every game sound must be
-// taken by the output: no line about any of them. In CI a missing server is
-// a failure; by hand, without one, the test is skipped.
+// taken by the output, no line about any of them, and each waited for at
+// least as long as it lasts. In CI a missing server is a failure; by hand,
+// without one, the test is skipped.
 TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
   if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) {
     if (qEnvironmentVariable("CI") == "true") {
@@ -69,8 +70,16 @@ TEST(SoundAudioThread, EveryGameSoundIsTakenByARealServer) {
   {
     auto complaints = std::make_shared<SoundComplaints>(log);
     WavePlayer player(std::make_unique<QtClipPlayer>(complaints), complaints);
-    soundtest::Watchdog watchdog("the real sound player on a server");
-    for (int n = 1; n <= 7; ++n) player.Play(GameSound(n), kPlayAndWait);
+    soundtest::Watchdog watchdog("the real sound player on a server", std::chrono::seconds(30));
+    // Each file's own length (its frames at 22050 Hz): a waited-for sound
+    // holds the game at least that long, however busy the machine is.
+    const int lengthMs[] = {949, 109, 600, 1000, 320, 900, 920};
+    for (int n = 1; n <= 7; ++n) {
+      QElapsedTimer clock;
+      clock.start();
+      player.Play(GameSound(n), kPlayAndWait);
+      EXPECT_GE(clock.elapsed(), lengthMs[n - 1]) << "sound" << n << " was cut short";
+    }
   }
   EXPECT_EQ(log.str(), "");
 }
