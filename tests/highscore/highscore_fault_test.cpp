@@ -14,12 +14,14 @@
 
 #include <functional>
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "child_process.h"
 #include "highscore/highscore_changes.h"
@@ -160,6 +162,8 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"the records cannot be read", "read EIO */P1.dat 0 0", false, Report::kFailed, Holds::kOld},
       {"the next start cannot look for the undo copy", "unlink KILL */P1.dat.undo 0 1", false,
        Report::kKilled, Holds::kOld, Before::kOldList, "", "stat EIO */P1.dat.undo 0 0"},
+      {"killed before the undo copy goes, no list before", "unlink KILL */P1.dat.undo 0 1", false,
+       Report::kKilled, Holds::kNothing, Before::kNoList},
       {"the next start cannot sync the undo copy's removal", "unlink KILL */P1.dat.undo 0 1", false,
        Report::kKilled, Holds::kOld, Before::kOldList, ": Input/output error",
        "fsync EIO FOLDER 0 0"},
@@ -287,6 +291,16 @@ struct OddRow {
   const char* told;     // on the console or in the save's report, after the folder
 };
 
+// An undo copy laid out byte for byte as a save of the new list writes one:
+// its mark, the old length little-endian, the old records, the new ones, and
+// SHA-256 of all that.
+QByteArray UndoCopyLaidOut(const QByteArray& mark, qint64 oldLength, const QByteArray& oldRecords) {
+  QByteArray bytes = mark + QByteArray(8, '\0');
+  qToLittleEndian<qint64>(oldLength, bytes.data() + 8);
+  bytes += oldRecords + NewContent().left(429);
+  return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
 void MakeSocket(const QString& path) {
   QFile::remove(path);
   sockaddr_un address{};
@@ -362,6 +376,20 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
          QByteArray bytes = ReadAll(p + undo);
          bytes[16] = char(bytes[16] ^ 1);
          WriteAll(p + undo, bytes);
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"an undo copy under another mark",
+       [&](const QString& p) {
+         WriteAll(p, NewContent());
+         WriteAll(p + undo,
+                  UndoCopyLaidOut("BRLKUND0", OldContent().size(), OldContent().left(429)));
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"an undo copy with fewer old records than its old length",
+       [&](const QString& p) {
+         WriteAll(p, NewContent());
+         WriteAll(p + undo,
+                  UndoCopyLaidOut("BRLKUNDO", OldContent().size(), Record(900, "Forged")));
        },
        1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
       {"a temporary file of a killed save",
