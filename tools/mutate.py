@@ -9,7 +9,8 @@ the hand would and tells whether any test notices.
     tools/mutate.py --list               the mutants only, nothing built
 
 Each mutant is written into a copy of the tree (BUILD/source, never the
-working tree), built incrementally in BUILD/build and tested with the CTest
+working tree), built incrementally in BUILD/build (only the programs its
+tests run, where ctest and ninja tell them) and tested with the CTest
 label of its folder: src/game/... runs the tests labelled "game" (--labels
 REGEX overrides this), never the soak. One line per mutant:
 
@@ -23,6 +24,7 @@ the line before it and the mutant, so a line that changes is tried again.
 """
 
 import argparse
+import json
 import os
 import random
 import re
@@ -461,6 +463,7 @@ class Runner:
         self.args = args
         self.copy = os.path.join(args.build, "source")
         self.build = os.path.join(args.build, "build")
+        self.targets_of = {}
 
     def labels(self, path):
         """The -L regex of the tests of a file: its folder under src/."""
@@ -482,8 +485,35 @@ class Runner:
         if built.returncode != 0:
             raise SystemExit("the copy does not build without a mutant:\n" + built.stdout[-4000:])
 
-    def compile(self):
-        return run(["cmake", "--build", self.build])
+    def compile(self, labels=None):
+        """Builds what the tests of labels run, or the whole tree."""
+        return run(["cmake", "--build", self.build, *self.targets(labels)])
+
+    def targets(self, labels):
+        """["--target", ...] the build's outputs the tests of labels run: their
+        programs and the files of the build they get as arguments or in the
+        environment (ninja takes outputs by path). Nothing, for a whole build,
+        where that cannot be told."""
+        if labels is None:
+            return []
+        if labels not in self.targets_of:
+            listed = run(["ctest", "--test-dir", self.build, "--show-only=json-v1",
+                          "--label-regex", labels, "--label-exclude", "soak"])
+            known = run(["ninja", "-C", self.build, "-t", "targets", "all"])
+            self.targets_of[labels] = []
+            if listed.returncode == 0 and known.returncode == 0:
+                outputs = {line.rpartition(": ")[0] for line in known.stdout.splitlines()}
+                tests = json.loads(listed.stdout)["tests"]
+                words = [w for t in tests for w in t.get("command", [])]
+                words += [w for t in tests for p in t.get("properties", [])
+                          if p["name"] == "ENVIRONMENT" for w in p["value"]]
+                paths = {os.path.relpath(w.split("=")[-1], self.build) for w in words
+                         if w.split("=")[-1].startswith(self.build + os.sep)}
+                # A file of the build that ninja does not make (a folder the
+                # test looks into) may need anything: the whole build then.
+                if all(t.get("command") for t in tests) and paths and paths <= outputs:
+                    self.targets_of[labels] = ["--target", *sorted(paths)]
+        return self.targets_of[labels]
 
     def test(self, labels):
         """None when every test passes, else the first failing test and why."""
@@ -508,9 +538,10 @@ class Runner:
         lines[index:index + mutant.count] = mutant.new_lines
         try:
             write_file(target, "\n".join(lines).encode())
-            if self.compile().returncode != 0:
+            labels = self.labels(mutant.path)
+            if self.compile(labels).returncode != 0:
                 return "DOES-NOT-COMPILE"
-            failed = self.test(self.labels(mutant.path))
+            failed = self.test(labels)
         finally:
             write_file(target, original.encode())
         if failed is None:

@@ -10,7 +10,6 @@ namespace breliko::highscore {
 // eleventh place that holds the lowest entry until the next new entry takes
 // its slot.
 inline constexpr int kListLength = 11;
-inline constexpr int kShownPlaces = 10;
 inline constexpr qint64 kListBytes = kListLength * kRecordBytes;
 
 // The tenth place is the score a finished game has to beat.

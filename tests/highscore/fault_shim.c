@@ -3,8 +3,8 @@
 // highscore tests can try each step of a save without hooks in the game.
 //
 //   BRELIKO_FAULTS="call error pattern skip times; ..."
-//     call     open, write, fsync, rename, unlink or stat (each with its
-//              variants: openat, pwrite, fdatasync, renameat, unlinkat,
+//     call     open, read, write, fsync, rename, unlink or stat (each with
+//              its variants: openat, pread, pwrite, fdatasync, renameat, unlinkat,
 //              lstat, access ...), or create: an open that would make a
 //              new file, as a folder that takes none refuses it
 //     error    EIO, ENOSPC, EACCES, or KILL to die there as in a crash
@@ -144,6 +144,16 @@ OPEN(open64)
   }
 OPENAT(openat)
 OPENAT(openat64)
+
+ssize_t pread(int descriptor, void* bytes, size_t count, off_t offset) {
+  if (DescriptorFails("read", descriptor, 0)) return -1;
+  return NEXT(pread)(descriptor, bytes, count, offset);
+}
+
+ssize_t pread64(int descriptor, void* bytes, size_t count, off64_t offset) {
+  if (DescriptorFails("read", descriptor, 0)) return -1;
+  return NEXT(pread64)(descriptor, bytes, count, offset);
+}
 
 ssize_t write(int descriptor, const void* bytes, size_t count) {
   if (DescriptorFails("write", descriptor, 0)) return -1;

@@ -14,12 +14,14 @@
 
 #include <functional>
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "child_process.h"
 #include "highscore/highscore_changes.h"
@@ -40,7 +42,7 @@ using breliko::testing::WriterEntry;
 using breliko::testing::WriterRecord;
 
 enum class Report { kSaved, kFailed, kKilled };
-enum class Before { kOldList, kNoList, kOldListAndAStrayUndoCopy };
+enum class Before { kOldList, kNoList, kOldListAndAStrayUndoCopy, kOldListAndALeftTemporary };
 enum class Holds { kOld, kNew, kEmptied, kNothing };
 
 QByteArray Expected(Holds holds) {
@@ -73,11 +75,13 @@ class FaultTest : public ::testing::Test {
   }
 
   // The writer's report, its faults given with "FOLDER" for the folder.
-  Report RunWriter(QByteArray faults, bool reset = false, const QString& folder = {}) const {
+  // `what`: empty for an entry, "reset" or "read" (a start).
+  Report RunWriter(QByteArray faults, const QByteArray& what = {},
+                   const QString& folder = {}) const {
     const QString where = folder.isEmpty() ? folder_.path() : folder;
     faults.replace("FOLDER", QFile::encodeName(where));
     std::vector<QByteArray> arguments{QFile::encodeName(where)};
-    if (reset) arguments.emplace_back("reset");
+    if (!what.isEmpty()) arguments.push_back(what);
     const pid_t pid =
         breliko::testing::Spawn(BRELIKO_ENTRY_WRITER, arguments,
                                 {"LD_PRELOAD=" BRELIKO_FAULT_SHIM, "BRELIKO_FAULTS=" + faults,
@@ -97,6 +101,8 @@ struct FaultRow {
   Report report;
   Holds holds;  // after the next start
   Before before = Before::kOldList;
+  const char* told = "";              // by the save or the next start, right after the folder
+  const char* startFaults = nullptr;  // of the next start, then run in a process of its own
 };
 
 // Every failure fails the save, and what the next start finds is the old list
@@ -132,7 +138,8 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"the list cannot be checked", "open EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
       {"the list cannot be opened to write", "open EACCES */P1.dat 3 1", false, Report::kFailed,
        Holds::kOld},
-      {"a record write fails", "write EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
+      {"a record write fails", "write EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld,
+       Before::kOldList, "/P1.dat: Input/output error"},
       {"the disk is full for the records and their put-back", "write ENOSPC */P1.dat 0 0", true,
        Report::kFailed, Holds::kOld},
       {"the records do not sync", "fsync EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
@@ -147,6 +154,19 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Holds::kOld},
       {"killed before the undo copy goes", "unlink KILL */P1.dat.undo 0 1", true, Report::kKilled,
        Holds::kOld},
+      {"a killed save's temporary file cannot be removed", "unlink EACCES */P1.dat.undo.?????? 0 1",
+       false, Report::kSaved, Holds::kNew, Before::kOldListAndALeftTemporary,
+       "/P1.dat.undo.Kx3vQa cannot be removed: "},
+      {"the folder cannot be opened to sync", "open EIO FOLDER 0 1", false, Report::kFailed,
+       Holds::kOld, Before::kOldList, ": Input/output error"},
+      {"the records cannot be read", "read EIO */P1.dat 0 0", false, Report::kFailed, Holds::kOld},
+      {"the next start cannot look for the undo copy", "unlink KILL */P1.dat.undo 0 1", false,
+       Report::kKilled, Holds::kOld, Before::kOldList, "", "stat EIO */P1.dat.undo 0 0"},
+      {"killed before the undo copy goes, no list before", "unlink KILL */P1.dat.undo 0 1", false,
+       Report::kKilled, Holds::kNothing, Before::kNoList},
+      {"the next start cannot sync the undo copy's removal", "unlink KILL */P1.dat.undo 0 1", false,
+       Report::kKilled, Holds::kOld, Before::kOldList, ": Input/output error",
+       "fsync EIO FOLDER 0 0"},
   };
   for (const FaultRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -155,12 +175,24 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
     if (row.before != Before::kNoList) WriteAll(Path(), OldContent());
     const bool stray = row.before == Before::kOldListAndAStrayUndoCopy;
     if (stray) WriteAll(Path() + QStringLiteral(".undo"), "abcd");
+    const bool left = row.before == Before::kOldListAndALeftTemporary;
+    if (left) WriteAll(Path() + QStringLiteral(".undo.Kx3vQa"), "x");
 
-    EXPECT_EQ(RunWriter(row.faults, row.reset), row.report);
-    HighscoreFile(Path()).ReadHighscoreGrenze();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(RunWriter(row.faults, row.reset ? "reset" : ""), row.report);
+    if (row.startFaults) {
+      EXPECT_EQ(RunWriter(row.startFaults, "read"), Report::kSaved);
+    } else {
+      HighscoreFile(Path()).ReadHighscoreGrenze();
+    }
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    if (*row.told) {
+      EXPECT_NE(told.find(folder_.path().toStdString() + row.told), std::string::npos) << told;
+    }
     EXPECT_EQ(Holding(Path()), Expected(row.holds));
     QStringList entries = Entries();
     EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")), stray ? 1 : 0);
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.Kx3vQa")), left ? 1 : 0);
     EXPECT_EQ(entries, QStringList{QStringLiteral("P1.dat")});
   }
 }
@@ -241,7 +273,7 @@ TEST_F(FaultTest, FoldersSharingAListThroughLinksShareItsUndoCopy) {
   WriteAll(shared + QStringLiteral("/P1.dat"), OldContent());
   ASSERT_TRUE(QFile::link(shared + QStringLiteral("/P1.dat"), other + QStringLiteral("/P1.dat")));
 
-  ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1", false, other), Report::kKilled);
+  ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1", {}, other), Report::kKilled);
   EXPECT_EQ(QDir(other).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
             QStringList{QStringLiteral("P1.dat")});
   EXPECT_EQ(HighscoreFile(shared + QStringLiteral("/P1.dat")).ReadHighscoreGrenze(), 100);
@@ -258,6 +290,16 @@ struct OddRow {
   QStringList entries;  // of the folder after the save
   const char* told;     // on the console or in the save's report, after the folder
 };
+
+// An undo copy laid out byte for byte as a save of the new list writes one:
+// its mark, the old length little-endian, the old records, the new ones, and
+// SHA-256 of all that.
+QByteArray UndoCopyLaidOut(const QByteArray& mark, qint64 oldLength, const QByteArray& oldRecords) {
+  QByteArray bytes = mark + QByteArray(8, '\0');
+  qToLittleEndian<qint64>(oldLength, bytes.data() + 8);
+  bytes += oldRecords + NewContent().left(429);
+  return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
 
 void MakeSocket(const QString& path) {
   QFile::remove(path);
@@ -334,6 +376,20 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
          QByteArray bytes = ReadAll(p + undo);
          bytes[16] = char(bytes[16] ^ 1);
          WriteAll(p + undo, bytes);
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"an undo copy under another mark",
+       [&](const QString& p) {
+         WriteAll(p, NewContent());
+         WriteAll(p + undo,
+                  UndoCopyLaidOut("BRLKUND0", OldContent().size(), OldContent().left(429)));
+       },
+       1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      {"an undo copy with fewer old records than its old length",
+       [&](const QString& p) {
+         WriteAll(p, NewContent());
+         WriteAll(p + undo,
+                  UndoCopyLaidOut("BRLKUNDO", OldContent().size(), Record(900, "Forged")));
        },
        1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
       {"a temporary file of a killed save",

@@ -40,6 +40,12 @@ TEST_F(HighscoreFileTest, AMissingFileReadsAsAnEmptyListAndIsCreatedEmpty) {
   EXPECT_EQ(File().ReadHighscoreGrenze(), 0);
   EXPECT_TRUE(QFileInfo(Path()).isFile());
   EXPECT_EQ(QFileInfo(Path()).size(), 0);
+  // Made for everyone to read and write, as far as the umask lets.
+  struct stat status {};
+  ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &status), 0);
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(status.st_mode & 07777, 0666 & ~mask);
 }
 
 TEST_F(HighscoreFileTest, TheThresholdIsTheTenthPlace) {
