@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "ui/highscore_windows/highscore_list_window.h"
@@ -15,10 +16,21 @@ namespace breliko::ui {
 
 namespace {
 
+// Qt polishes every new control at the event loop's next pass, which at
+// start comes before the main window's first paint. A hidden window polishes
+// its controls when it first shows, so the early polish only delays the game.
+void PolierenBeimZeigen(HighscoreDialog* fenster) {
+  QCoreApplication::removePostedEvents(fenster, QEvent::PolishRequest);
+  for (QWidget* control : fenster->findChildren<QWidget*>()) {
+    QCoreApplication::removePostedEvents(control, QEvent::PolishRequest);
+  }
+}
+
 // The box traces the edge of the client area, first pixel to last.
 void LadenUndUmrahmen(HighscoreDialog* fenster) {
   fenster->Form_Load();
   fenster->RechteckZeichnen({0, 0}, {fenster->width() - 1, fenster->height() - 1});
+  PolierenBeimZeigen(fenster);
 }
 
 }  // namespace
