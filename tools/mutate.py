@@ -556,8 +556,10 @@ def parse_args(argv):
     parser.add_argument("--source", default=os.path.join(os.path.dirname(__file__), ".."),
                         help="the tree to mutate (default: this project)")
     parser.add_argument("--build", help="the tool's own folder (default: SOURCE/build-mutate)")
-    parser.add_argument("--base", default="HEAD~1", help="mutate the lines changed since REV")
-    parser.add_argument("--files", nargs="+", help="mutate every line of these files instead")
+    parser.add_argument("--base", help="mutate the lines changed since REV (default: HEAD~1)")
+    parser.add_argument("--files", nargs="+",
+                        help="mutate every line of these files instead, or with --base "
+                        "their changed lines")
     parser.add_argument("--budget", type=float,
                         help="stop starting mutants MINUTES after the first build and test run")
     parser.add_argument("--seed", type=int, default=1, help="the choice of mutants under a budget")
@@ -582,8 +584,12 @@ def main(argv):
         # Paths are taken from the tree's top, as git names them.
         wanted = {os.path.relpath(os.path.join(args.source, f), args.source): None
                   for f in args.files}
+        if args.base:
+            # Both: the changed lines of these files only.
+            changed = changed_lines(args.source, args.base)
+            wanted = {path: changed[path] for path in wanted if path in changed}
     else:
-        wanted = changed_lines(args.source, args.base)
+        wanted = changed_lines(args.source, args.base or "HEAD~1")
     mutants_by_file, texts = {}, {}
     for path, lines in wanted.items():
         with open(os.path.join(args.source, path), encoding="utf-8") as f:

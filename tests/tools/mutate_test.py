@@ -109,8 +109,12 @@ class ChangedLines(unittest.TestCase):
         with tempfile.TemporaryDirectory(prefix="breliko-mutate-git.") as repo:
             self.changed_tree(repo, {14: "  int rounds = 2;", 27: "    case 5:"})
             listed = mutate("--base", "HEAD", "--list", source=repo)
+            in_files = mutate("--base", "HEAD", "--files", WINS, "--list", source=repo)
+            elsewhere = mutate("--base", "HEAD", "--files", "src/wins/wins.h", "--list", source=repo)
         where = re.findall(r"^src/wins/wins\.cpp:(\d+):", listed, re.MULTILINE)
         self.assertEqual(sorted(set(where)), ["14", "27"])
+        self.assertEqual(in_files, listed)
+        self.assertEqual(elsewhere, "0 mutants\n")
         self.assertIn('"2" -> "3"', listed)
         self.assertIn('"5" -> "4"', listed)
 
