@@ -67,7 +67,7 @@ TEST_F(HighscoreDialogLayoutTest, OnlyTheDateCellsTakeTyping) {
   EXPECT_FALSE(liste_.txtRang[0]->isEnabled());
 }
 
-TEST_F(HighscoreDialogLayoutTest, TheTopThreeRowsAreShadesOfYellow) {
+TEST_F(HighscoreDialogLayoutTest, TheTopThreeRowsAreShadesOfYellowAndTheButtonIsGreen) {
   const QColor farben[] = {QColor(255, 255, 0), QColor(255, 255, 128), QColor(255, 255, 192),
                            QColor(Qt::white), QColor(Qt::white)};
   liste_.Anzeigen(nullptr);
@@ -80,6 +80,9 @@ TEST_F(HighscoreDialogLayoutTest, TheTopThreeRowsAreShadesOfYellow) {
       EXPECT_EQ(bild.pixelColor(innen), farben[zeile]) << zeile;
     }
   }
+  // Left of the caption, inside the raised edge: the face has the window's colour.
+  const QRect knopf = liste_.cmdWeiter->geometry();
+  EXPECT_EQ(bild.pixelColor(knopf.left() + 5, knopf.center().y()), QColor(128, 255, 128));
 }
 
 // The toolkit keeps two pixels between a text box's border and its text.

@@ -182,7 +182,8 @@ TEST(KeysAndMouse, NoTileCanBePickedUpWhileADropRuns) {
 
 TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   ShowAndActivate();
-  EXPECT_FALSE(CursorFrame(form)->isVisible());
+  Key(Qt::Key_PageDown);
+  EXPECT_FALSE(CursorFrame(form)->isVisible()) << "a panel's scroll key is no arrow";
   Key(Qt::Key_Up);
   EXPECT_EQ(CursorField(form), kMiddle);
   EXPECT_TRUE(CursorFrame(form)->isVisible());
@@ -205,6 +206,10 @@ TEST_F(KeysTest, TheFirstArrowShowsTheCursorOnTheMiddleFieldWithTheFocus) {
   EXPECT_EQ(CursorField(form), kMiddle - 9);
   for (int i = 0; i < 12; ++i) Key(Qt::Key_Left);
   EXPECT_EQ(CursorField(form), 27) << "the cursor stops at the edge";
+  for (const Qt::Key scroll : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}) {
+    Key(scroll);
+  }
+  EXPECT_EQ(CursorField(form), 27) << "a panel's scroll keys leave the cursor where it is";
 }
 
 TEST_F(KeysTest, EscapePutsThePickedTileBackWithoutAMove) {
