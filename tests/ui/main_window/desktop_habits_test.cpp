@@ -44,11 +44,12 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsAfterANavigationKeyOnly) {
   EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "a mouse player sees no mark";
   EXPECT_EQ(CommandButton(form, kFelderGrundfarbe)->grab().toImage().pixelColor(3, 11), kButtonFace)
       << "the button's own face under the mark";
-  // Typing is no move through the window.
-  for (const Qt::Key typed : {Qt::Key_A, Qt::Key_Z, Qt::Key_7, Qt::Key_F2, Qt::Key_F2}) {
+  // Typing is no move through the window, nor is reading a panel on.
+  for (const Qt::Key typed : {Qt::Key_A, Qt::Key_Z, Qt::Key_7, Qt::Key_F2, Qt::Key_F2,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}) {
     Key(typed);
   }
-  EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "letters and digits show no mark";
+  EXPECT_EQ(MarkPixels(kFelderGrundfarbe), 0) << "letters, digits and scroll keys show no mark";
   // Alt, Shift or Ctrl alone, as a player holds them on the way to a letter.
   for (const Qt::Key modifier : {Qt::Key_Alt, Qt::Key_Shift, Qt::Key_Control}) {
     QTest::keyPress(QApplication::focusWidget(), modifier, Qt::AltModifier);
@@ -70,13 +71,20 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsAfterANavigationKeyOnly) {
   EXPECT_FALSE(RulesPanel(form)->isVisible());
 }
 
-TEST_F(DesktopHabitsTest, AGameStartedFromItsButtonLeavesTheFocusOnNoButton) {
+TEST_F(DesktopHabitsTest, NeitherAGameStartedByKeyNorAPressOnTheBoardLeavesAButtonFocused) {
   ShowAndActivate();
   QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
   ASSERT_EQ(OccupiedFields(), 3);
   EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr);
   Key(Qt::Key_Space);
   EXPECT_EQ(OccupiedFields(), 3) << "Space cancelled the game just begun";
+  // A click on a button, then a press on the board: the button has no focus left.
+  QPushButton* sound = CommandButton(form, kTonEinschaltenAusschalten);
+  QTest::mouseClick(sound, Qt::LeftButton);
+  const QString caption = sound->text();
+  QTest::mouseClick(Field(form, 0), Qt::LeftButton);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(sound->text(), caption) << "Space after a press on the board switched the sound";
 }
 
 TEST_F(DesktopHabitsTest, TheCursorShowsOnlyWhileTheBoardHasTheFocus) {
