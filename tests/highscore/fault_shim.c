@@ -7,7 +7,7 @@
 //              its variants: openat, pread, pwrite, fdatasync, renameat, unlinkat,
 //              lstat, access ...), or create: an open that would make a
 //              new file, as a folder that takes none refuses it
-//     error    EIO, ENOSPC, EACCES, or KILL to die there as in a crash
+//     error    EIO, ENOSPC, EACCES, EPERM, or KILL to die there as in a crash
 //     pattern  fnmatch(3) pattern of the path; for a call on a descriptor,
 //              the path it was opened with; for rename, the new name
 //     skip     matching calls that go through first
@@ -47,6 +47,7 @@ static int ErrorNamed(const char* name) {
   if (strcmp(name, "EIO") == 0) return EIO;
   if (strcmp(name, "ENOSPC") == 0) return ENOSPC;
   if (strcmp(name, "EACCES") == 0) return EACCES;
+  if (strcmp(name, "EPERM") == 0) return EPERM;
   return -1;  // KILL
 }
 

@@ -15,7 +15,6 @@
 #include <functional>
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +30,7 @@
 namespace breliko::highscore {
 namespace {
 
+using breliko::testing::Backdate;
 using breliko::testing::EmptyRecords;
 using breliko::testing::LaterRecords;
 using breliko::testing::NewContent;
@@ -115,6 +115,10 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Report::kSaved, Holds::kNew},
       {"the folder takes no new file: in place, reset", "create EACCES */P1.dat* 0 0", true,
        Report::kSaved, Holds::kEmptied},
+      {"a full disk takes no new file: in place", "create ENOSPC */P1.dat* 0 0", false,
+       Report::kSaved, Holds::kNew},
+      {"an immutable folder takes no new file: in place, reset", "create EPERM */P1.dat* 0 0", true,
+       Report::kSaved, Holds::kEmptied},
       {"the folder takes no new file and has no list", "create EACCES */P1.dat* 0 0", false,
        Report::kFailed, Holds::kNothing, Before::kNoList},
       {"in place, the records do not sync", "create EACCES */P1.dat* 0 0; fsync EIO */P1.dat 0 0",
@@ -140,6 +144,9 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Holds::kOld},
       {"a record write fails", "write EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld,
        Before::kOldList, "/P1.dat: Input/output error"},
+      {"a record write fails, and the sync of their put-back",
+       "write EIO */P1.dat 0 1; fsync ENOSPC */P1.dat 0 0", false, Report::kFailed, Holds::kOld,
+       Before::kOldList, "/P1.dat: No space left on device"},
       {"the disk is full for the records and their put-back", "write ENOSPC */P1.dat 0 0", true,
        Report::kFailed, Holds::kOld},
       {"the records do not sync", "fsync EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
@@ -234,9 +241,10 @@ TEST_F(FaultTest, EachStepIsOnTheDiskBeforeTheNext) {
 // next read puts the old records back, byte for byte, and cuts a file the save
 // lengthened back to its old length. While another copy of the game holds the
 // lock (it may be saving), the read leaves the file alone but still shows the
-// old list. A save before any read writes its own list whole.
+// old list, and so does a read that cannot write the list back: the undo copy
+// stays for the next one. A save before any read writes its own list whole.
 TEST_F(FaultTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
-  const QByteArray olds[] = {OldContent(), Record(700, "Anna") + Record(600, "Berta").left(19)};
+  const QByteArray olds[] = {OldContent(), Record(700, "Anna") + Record(500, "Berta").left(19)};
   for (const QByteArray& old : olds) {
     SCOPED_TRACE(old.size());
     WriteAll(Path(), old);
@@ -250,6 +258,9 @@ TEST_F(FaultTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
     EXPECT_EQ(HighscoreFile(Path()).ReadList()[0].Wert, old.size() > 429 ? 1000 : 700);
     EXPECT_EQ(ReadAll(Path()), torn);
     otherCopy.unlock();
+    for (const char* faults : {"open EACCES */P1.dat 1 1", "write EIO */P1.dat 0 1"}) {
+      EXPECT_EQ(RunWriter(faults, "read"), Report::kSaved);
+    }
 
     HighscoreFile(Path()).ReadHighscoreGrenze();
     EXPECT_EQ(ReadAll(Path()), old);
@@ -258,7 +269,7 @@ TEST_F(FaultTest, AfterACrashTheNextReadPutsTheOldRecordsBack) {
   ASSERT_EQ(RunWriter("unlink KILL */P1.dat.undo 0 1"), Report::kKilled);
   ASSERT_TRUE(AddEntry(HighscoreFile(Path()), WriterEntry()).saved.ok);
   EXPECT_EQ(ReadAll(Path()),
-            Record(700, "Anna") + Record(600, "Berta") + WriterRecord() + EmptyRecords(8));
+            Record(700, "Anna") + WriterRecord() + Record(500, "Berta") + EmptyRecords(8));
   EXPECT_EQ(Entries(), QStringList{QStringLiteral("P1.dat")});
 }
 
@@ -330,6 +341,7 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
   const QStringList alone{QStringLiteral("P1.dat")};
   const QStringList setAside{QStringLiteral("P1.dat"), QStringLiteral("P1.dat.undo.set-aside")};
   const QString undo = QStringLiteral(".undo");
+  const QByteArray whole = UndoCopyLaidOut("BRLKUNDO", OldContent().size(), OldContent().left(429));
   // The list after a killed save that got its records written, and a second
   // save of the same entry.
   const QByteArray savedTwice = NewContent().left(6 * 39) + WriterRecord() +
@@ -395,16 +407,16 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
       {"a temporary file of a killed save",
        [](const QString& p) { WriteAll(p + QStringLiteral(".undo.Kx3vQa"), "x"); }, 1000, true,
        NewContent(), alone, ""},
+      {"a whole undo copy of a save cut short before its first record",
+       [&](const QString& p) { WriteAll(p + undo, whole); }, 1000, true, NewContent(), alone, ""},
+      {"a whole undo copy and a byte more",
+       [&](const QString& p) { WriteAll(p + undo, whole + "x"); }, 1000, true, NewContent(),
+       setAside, "P1.dat.undo.set-aside: it is no undo copy"},
+      // Older than a copy takes to write its number into it, younger than
+      // the age at which Qt would take it over.
       {"an empty lock left by a killed copy",
-       [](const QString& p) {
-         // Older than a copy takes to write its number into it, younger
-         // than the age at which Qt would take it over.
-         QFile lock(p + QStringLiteral(".lock"));
-         lock.open(QIODevice::WriteOnly);
-         lock.setFileTime(QDateTime::currentDateTime().addSecs(-2),
-                          QFileDevice::FileModificationTime);
-       },
-       1000, true, NewContent(), alone, ""},
+       [](const QString& p) { Backdate(p + QStringLiteral(".lock"), 2); }, 1000, true, NewContent(),
+       alone, ""},
       {"a folder as the lock",
        [](const QString& p) { Make(p + QStringLiteral(".lock"), false); },
        1000,
@@ -421,8 +433,9 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
     row.layOut(Path());
     const QByteArray before = Holding(Path());
 
-    // Far below the age at which Qt takes a lock for abandoned.
-    const HighscoreFile file(Path(), std::chrono::milliseconds(1000));
+    // A lock that is taken over or refused is so at once: with an hour's
+    // wait for it, the save would hang.
+    const HighscoreFile file(Path(), std::chrono::hours(1));
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(file.ReadList()[0].Wert, row.shownAtStart);
     EXPECT_EQ(Holding(Path()), before);

@@ -4,6 +4,7 @@
 // test, so that the tests say what the file holds in plain terms.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 
@@ -37,6 +38,14 @@ inline QByteArray ReadAll(const QString& path) {
 inline void WriteAll(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+}
+
+// The file, made empty where it is missing, as last changed that long ago.
+inline bool Backdate(const QString& path, int seconds) {
+  QFile file(path);
+  return file.open(QIODevice::ReadWrite) &&
+         file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                          QFileDevice::FileModificationTime);
 }
 
 }  // namespace breliko::testing
