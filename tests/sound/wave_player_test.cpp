@@ -133,12 +133,24 @@ TEST_F(SoundPlayer, SynchronousSoundReturnsOnlyAfterItsEnd) {
   device.join();
 }
 
+// A device that plays nothing from the start, and would end only half the
+// stall limit after it, holds the game no longer than the limit.
 TEST_F(SoundPlayer, SynchronousSoundGivesUpOnAStalledDevice) {
   const std::string file = WriteWave("short.wav", soundtest::MonoWave(220));
-  WavePlayer player = MakePlayer(kStalls);
+  std::atomic<bool> soundOver = false;
+  std::thread device;
+  WavePlayer player = MakePlayer([&](std::shared_ptr<ClipProgress> progress) {
+    device = std::thread([&soundOver, progress] {
+      std::this_thread::sleep_for(kSoundStall * 3 / 2);
+      soundOver = true;
+      progress->ended.release();
+    });
+  });
 
   soundtest::Watchdog watchdog("a synchronous Play on a stalled device");
   player.Play(file, kPlayAndWait);
+  EXPECT_FALSE(soundOver) << "the game waited on for a device that played nothing";
+  device.join();
 }
 
 TEST_F(SoundPlayer, EachUnplayableFileIsToldOnceAndNeverStarted) {
