@@ -74,6 +74,23 @@ TEST_F(DesktopHabitsTest, TheFocusMarkShowsAfterANavigationKeyOnly) {
   EXPECT_FALSE(RulesPanel(form)->isVisible());
 }
 
+// Every key that moves through the window shows the mark from then on, also
+// on a button clicked after it (an arrow takes the focus to the board).
+class NavigationKeyTest : public DesktopHabitsTest,
+                          public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(NavigationKeyTest, ShowsTheFocusMarkFromThenOn) {
+  ShowAndActivate();
+  QTest::mouseClick(CommandButton(form, kFelderGrundfarbe), Qt::LeftButton);
+  Key(GetParam());
+  QTest::mouseClick(CommandButton(form, kFelderGrundfarbe), Qt::LeftButton);
+  EXPECT_GT(MarkPixels(kFelderGrundfarbe), 50);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, NavigationKeyTest,
+                         ::testing::Values(Qt::Key_Backtab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                           Qt::Key_Down));
+
 TEST_F(DesktopHabitsTest, NeitherAGameStartedByKeyNorAPressOnTheBoardLeavesAButtonFocused) {
   ShowAndActivate();
   QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
