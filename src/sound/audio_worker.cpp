@@ -33,8 +33,8 @@ constexpr std::chrono::milliseconds kRetiredSinkLife{1000};
 QAudioFormat ToAudioFormat(const WaveFormat& wave) {
   QAudioFormat format;
   format.setSampleRate(wave.sampleRate);
+  // Qt's layout for 1 to 8 channels, as many as a wave file here may hold.
   format.setChannelConfig(QAudioFormat::defaultChannelConfigForChannelCount(wave.channels));
-  if (format.channelCount() != wave.channels) format.setChannelCount(wave.channels);
   switch (wave.encoding) {
     case SampleEncoding::UnsignedInt:
       format.setSampleFormat(QAudioFormat::UInt8);
