@@ -5,6 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t scripts < <(git ls-files 'tools/*.sh' 'tests/e2e/*.sh' 'bench/*.sh' .ci/run)
+mapfile -t scripts < <(git ls-files 'tools/*.sh' 'tests/*.sh' 'bench/*.sh' .ci/run)
 shellcheck "${scripts[@]}"
 echo "scripts checked: ${#scripts[@]} files"

@@ -3,7 +3,7 @@
 # everything the server's output plays, so the program can hear what it
 # played and no other test's sound mixes in:
 #
-#   with_recorded_output.sh PULSE_SCRIPT PROGRAM [ARGUMENTS...]
+#   with_recorded_output.sh PROGRAM [ARGUMENTS...]
 #
 # The program finds the recording, signed 16-bit mono at 22050 Hz, in the
 # file named by BRELIKO_OUTPUT_RECORDING, growing while it runs. The server
@@ -11,8 +11,7 @@
 # program never forks beside the threads its sound output brings (which
 # ThreadSanitizer cannot follow).
 set -u
-source "$1"
-shift
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/pulse_server.sh"
 folder=$(mktemp -d "${TMPDIR:-/tmp}/breliko-recorded.XXXXXX")
 parec_pid=""
 finish() {
