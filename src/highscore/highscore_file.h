@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 #include <QByteArray>
 #include <QString>
@@ -8,7 +9,6 @@
 #include "highscore/highscore_entry.h"
 #include "highscore/highscore_list.h"
 #include "highscore/list_lock.h"
-#include "highscore/regular_file.h"
 #include "highscore/safe_file_write.h"
 
 namespace breliko::highscore {
@@ -18,10 +18,12 @@ namespace breliko::highscore {
 // opens the file and closes it again, so nothing is held between the
 // player's actions.
 //
-// A file that cannot be read gives what could be read, the rest blank; the
-// game goes on; so does one that is no regular file (a folder, a FIFO, a
-// device), which is never read or written. Records from 12 on are never touched: a save writes
-// records 1 to 11 and keeps whatever follows them.
+// A file that cannot be read shows what could be read, the rest blank, and
+// the game goes on; so does one that is no regular file (a folder, a FIFO, a
+// device), which is never read or written. But a change of the list is made
+// of a read of its own, and nothing is saved when that read fails. Records
+// from 12 on are never touched: a save writes records 1 to 11 and keeps
+// whatever follows them.
 class HighscoreFile {
  public:
   explicit HighscoreFile(QString path = QStringLiteral("P1.dat"),
@@ -39,18 +41,23 @@ class HighscoreFile {
   // The score of the tenth place, which a finished game has to beat.
   qint16 ReadHighscoreGrenze() const { return ReadRecord(kGrenzeRecord).Wert; }
 
-  // Replaces records 1 to 11 as a whole; a crash meanwhile leaves the old
-  // records (SaveList). A file whose records cannot be read is not written
-  // over, since the save could not be undone.
+  // Under the list's lock, reads records 1 to 11, lets `change` make the new
+  // list of them and saves it as a whole; a crash meanwhile leaves the old
+  // records (SaveList). `saved` is the list as written.
+  WriteResult ChangeList(const std::function<void(HighscoreList&)>& change,
+                         HighscoreList* saved = nullptr) const;
   WriteResult WriteList(const HighscoreList& list) const;
 
  private:
-  QByteArray ReadBytes(qint64 offset, qint64 count) const;
+  QByteArray ReadBytes(const QString& list, qint64 offset, qint64 count) const;
   void PutBackSaveCutShort() const;
-  void CreateIfMissing() const;
 
   QString path_;
   std::chrono::milliseconds lockWait_;
 };
+
+// Records 1 to 11 as the list they hold, and back.
+HighscoreList ListOf(const QByteArray& records);
+QByteArray RecordsOf(const HighscoreList& list);
 
 }  // namespace breliko::highscore

@@ -1,20 +1,17 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
-#include <QLockFile>
 #include <QString>
+
+#include "highscore/regular_file.h"
 
 namespace breliko::highscore {
 
 // How long a change of the list waits for another copy of the game that is
-// changing it too. A save takes milliseconds, so a lock older than
-// kListLockStale was left by a copy that died with it and is taken over; one
-// whose process is gone is taken over at once, and so is an empty one older
-// than kEmptyLockStale, which a copy killed while taking it leaves.
+// changing it too. A save takes milliseconds.
 inline constexpr std::chrono::milliseconds kListLockWait{6000};
-inline constexpr std::chrono::milliseconds kListLockStale{4000};
-inline constexpr std::chrono::milliseconds kEmptyLockStale{500};
 
 // "P1.dat.lock" beside the list, or beside the file a link named P1.dat
 // leads to.
@@ -24,31 +21,43 @@ QString ListLockPath(const QString& listPath);
 // the list and writes it back; while one copy holds this lock from its read
 // to its write, the other cannot save a list that lacks the first one's
 // entry. Released when it goes out of scope.
+//
+// The lock is held on the list itself (an open file description lock, which
+// the kernel drops with the copy that held it), so it holds in a folder that
+// takes no new file as well. Beside it the lock file "P1.dat.lock" is made,
+// as copies of the game before this one look for it; it is held the same
+// way, so one that a copy left when it died is seen at once and taken over.
+// No open here can block: anything under the lock's name that cannot be a
+// lock is told at once, and the change refused.
 class ListLock {
  public:
   ListLock(const QString& listPath, std::chrono::milliseconds wait);
   ListLock(const ListLock&) = delete;
   ListLock& operator=(const ListLock&) = delete;
+  ~ListLock();
 
-  // Whether the list may be changed now. Another copy of the game that holds
-  // the lock past the wait stops a change, and so does a list that is no
-  // regular file or a lock's name taken by something that is no lock file: a
-  // folder there would keep every copy waiting. A lock file the folder does
-  // not take (permission, no space, a quota, a file system without the
-  // needed calls) stops no other copy either, and the game wrote P1.dat
-  // without any lock for years, so the change goes ahead unlocked, with a
-  // line on the console.
-  bool MayChangeList() const;
+  // Whether the list may be changed now.
+  bool MayChangeList() const { return problem_.isEmpty(); }
   // Why the list may not be changed, for the player and the console.
-  QString Problem() const;
+  const QString& Problem() const { return problem_; }
+  // The list, open to read and write; a missing one was made, empty.
+  const RegularFile& List() const { return list_; }
+  const QString& ListPath() const { return listPath_; }
+  // What the change should tell although it goes ahead: a lock file that
+  // could not be made.
+  const QString& Note() const { return note_; }
 
  private:
-  void TakeLock(std::chrono::milliseconds wait);
+  using Deadline = std::chrono::steady_clock::time_point;
+  bool LockList(Deadline until);
+  bool MakeLockFile(Deadline until);
 
-  QLockFile lock_;
-  bool held_ = false;
-  QLockFile::LockError error_ = QLockFile::NoError;
-  QString refusal_;
+  QString listPath_;
+  RegularFile list_;
+  QString lockPath_;
+  int lockFile_ = -1;
+  QString problem_;
+  QString note_;
 };
 
 }  // namespace breliko::highscore

@@ -5,11 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include <QFile>
-#include <QFileInfo>
+
+#include "highscore/console_report.h"
 
 namespace breliko::highscore {
 
@@ -20,29 +19,25 @@ QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 QString KindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
   if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+  if (S_ISLNK(mode)) return QStringLiteral("a link that is not followed");
   return S_ISDIR(mode) ? QStringLiteral("a folder") : QStringLiteral("a device");
 }
 
 }  // namespace
 
-void ReportOnConsole(const QString& line) {
-  std::fprintf(stderr, "breliko: %s\n", line.toLocal8Bit().constData());
-  std::fflush(stderr);
-}
-
-QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 RegularFile::RegularFile(const QString& path, int flags) {
   const QByteArray native = Native(path);
-  descriptor_ = ::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  descriptor_ =
+      ::open(native.constData(), flags | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0666);
   struct stat status {};
   if (descriptor_ < 0) {
     error_ = errno;
-    missing_ = error_ == ENOENT;
+    missing_ = error_ == ENOENT || error_ == ENAMETOOLONG;
     problem_ = SystemError(error_);
-    // A folder does not open for writing, nor a socket at all: the name
-    // tells their kind.
-    if ((error_ == EISDIR || error_ == ENXIO) && ::stat(native.constData(), &status) == 0) {
+    // A folder does not open for writing, nor a socket or a link at all:
+    // the name tells their kind.
+    if ((error_ == EISDIR || error_ == ENXIO || error_ == ELOOP) &&
+        ::lstat(native.constData(), &status) == 0) {
       TellKind(status.st_mode);
     }
     return;
@@ -53,6 +48,7 @@ RegularFile::RegularFile(const QString& path, int flags) {
     TellKind(status.st_mode);
   }
   length_ = status.st_size;
+  owner_ = status.st_uid;
   if (problem_.isEmpty()) return;
   ::close(descriptor_);
   descriptor_ = -1;
@@ -68,10 +64,15 @@ RegularFile::~RegularFile() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
+qint64 RegularFile::Length() const {
+  struct stat status {};
+  return ::fstat(descriptor_, &status) == 0 ? status.st_size : length_;
+}
+
 // A regular file gives or takes all the bytes in one call, short of its end
 // or of a full disk.
 QString RegularFile::Read(qint64 offset, qint64 count, QByteArray& bytes) const {
-  bytes.resize(qsizetype(qBound<qint64>(0, length_ - offset, count)));
+  bytes.resize(qsizetype(qBound<qint64>(0, Length() - offset, count)));
   const ssize_t read = ::pread(descriptor_, bytes.data(), size_t(bytes.size()), offset);
   if (read < 0) return SystemError(errno);
   bytes.resize(read);
@@ -90,30 +91,6 @@ QString RegularFile::CutTo(qint64 length) const {
 
 QString RegularFile::Sync() const {
   return ::fsync(descriptor_) == 0 ? QString() : SystemError(errno);
-}
-
-bool Exists(const QString& path, QString& problem) {
-  struct stat status {};
-  if (::lstat(Native(path).constData(), &status) == 0) return true;
-  if (errno != ENOENT) problem = SystemError(errno);
-  return false;
-}
-
-QString ListTarget(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.isSymLink()) return path;
-  const QString target = info.canonicalFilePath();
-  return target.isEmpty() ? info.symLinkTarget() : target;
-}
-
-QString SyncFolderOf(const QString& path) {
-  const QByteArray folder = Native(QFileInfo(path).absolutePath());
-  const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return SystemError(errno);
-  const int synced = ::fsync(descriptor);
-  const int error = errno;
-  ::close(descriptor);
-  return synced == 0 ? QString() : SystemError(error);
 }
 
 }  // namespace breliko::highscore

@@ -4,7 +4,7 @@
 #include <QtEndian>
 
 #include "highscore/highscore_list.h"
-#include "highscore/regular_file.h"
+#include "highscore/list_links.h"
 
 namespace breliko::highscore {
 
@@ -47,7 +47,8 @@ std::optional<UndoCopy> ParseUndoCopy(QByteArrayView bytes) {
 qint64 UndoCopyMostBytes() { return kHeadBytes + 2 * kListBytes + kHashBytes; }
 
 bool BelongsTo(const UndoCopy& undo, QByteArrayView start, qint64 length) {
-  if (length != undo.oldLength && length != qMax(undo.oldLength, kListBytes)) return false;
+  // A write cut short while the file grew leaves any length in between.
+  if (length < undo.oldLength || length > qMax(undo.oldLength, kListBytes)) return false;
   for (qsizetype i = 0; i < start.size(); ++i) {
     // Where the save lengthened the file, the old bytes are the zeros a
     // lengthened file reads as before its data reach the disk.

@@ -32,9 +32,9 @@ std::optional<UndoCopy> ParseUndoCopy(QByteArrayView bytes);
 qint64 UndoCopyMostBytes();
 
 // Whether the list, of `length` bytes that begin with `start`, is what that
-// save left: the old length or the one the save gave it, and each of the
-// first bytes the old one or the new one (a write cut short by a power cut
-// leaves a mix). A file that was changed since, or that the copy came from
+// save left: the old length, the one the save gave it or one in between, and
+// each of the first bytes the old one or the new one (a write cut short by a
+// power cut leaves a mix). A file that was changed since, or that the copy came from
 // another list, is not.
 bool BelongsTo(const UndoCopy& undo, QByteArrayView start, qint64 length);
 

@@ -3,11 +3,13 @@
 // highscore tests can try each step of a save without hooks in the game.
 //
 //   BRELIKO_FAULTS="call error pattern skip times; ..."
-//     call     open, read, write, fsync, rename, unlink or stat (each with
-//              its variants: openat, pread, pwrite, fdatasync, renameat, unlinkat,
-//              lstat, access ...), or create: an open that would make a
-//              new file, as a folder that takes none refuses it
-//     error    EIO, ENOSPC, EACCES, EPERM, or KILL to die there as in a crash
+//     call     open, read, write, fsync, rename, unlink, stat or fstat (each
+//              with its variants: openat, pread, pwrite, fdatasync, renameat,
+//              unlinkat, lstat, access ...), or create: an open that would
+//              make a new file, as a folder that takes none refuses it
+//     error    EIO, ENOSPC, EACCES, EPERM, KILL to die there as in a crash,
+//              or SHORT: a write that writes half its bytes, as a disk that
+//              fills up meanwhile
 //     pattern  fnmatch(3) pattern of the path; for a call on a descriptor,
 //              the path it was opened with; for rename, the new name
 //     skip     matching calls that go through first
@@ -29,7 +31,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-enum { kMostFaults = 4 };
+enum { kMostFaults = 4, kShort = -2 };
 
 struct Fault {
   char call[16];
@@ -48,6 +50,7 @@ static int ErrorNamed(const char* name) {
   if (strcmp(name, "ENOSPC") == 0) return ENOSPC;
   if (strcmp(name, "EACCES") == 0) return EACCES;
   if (strcmp(name, "EPERM") == 0) return EPERM;
+  if (strcmp(name, "SHORT") == 0) return kShort;
   return -1;  // KILL
 }
 
@@ -79,7 +82,7 @@ static void Log(const char* call, const char* path) {
   fclose(log);
 }
 
-// Whether this call fails; errno is set when it does.
+// Whether this call fails, 2 for a short write; errno is set when it fails.
 static int Fails(const char* call, const char* path) {
   if (faultCount < 0) ReadFaults();
   for (int i = 0; i < faultCount; ++i) {
@@ -87,6 +90,7 @@ static int Fails(const char* call, const char* path) {
     if (strcmp(fault->call, call) != 0 || !path || fnmatch(fault->pattern, path, 0) != 0) continue;
     const int seen = fault->seen++;
     if (seen < fault->skip || (fault->times > 0 && seen >= fault->skip + fault->times)) continue;
+    if (fault->error == kShort) return 2;
     if (fault->error < 0) raise(SIGKILL);
     errno = fault->error;
     return 1;
@@ -162,13 +166,20 @@ ssize_t write(int descriptor, const void* bytes, size_t count) {
 }
 
 ssize_t pwrite(int descriptor, const void* bytes, size_t count, off_t offset) {
-  if (DescriptorFails("write", descriptor, 1)) return -1;
-  return NEXT(pwrite)(descriptor, bytes, count, offset);
+  const int fails = DescriptorFails("write", descriptor, 1);
+  if (fails == 1) return -1;
+  return NEXT(pwrite)(descriptor, bytes, fails ? count / 2 : count, offset);
 }
 
 ssize_t pwrite64(int descriptor, const void* bytes, size_t count, off64_t offset) {
-  if (DescriptorFails("write", descriptor, 1)) return -1;
-  return NEXT(pwrite64)(descriptor, bytes, count, offset);
+  const int fails = DescriptorFails("write", descriptor, 1);
+  if (fails == 1) return -1;
+  return NEXT(pwrite64)(descriptor, bytes, fails ? count / 2 : count, offset);
+}
+
+int fstat(int descriptor, struct stat* status) {
+  if (DescriptorFails("fstat", descriptor, 0)) return -1;
+  return NEXT(fstat)(descriptor, status);
 }
 
 int fsync(int descriptor) {

@@ -119,8 +119,8 @@ TEST(HighscoreListLock, ALockHeldByAnotherCopyOrAFolderRefusingItIsTold) {
   const Case cases[] = {
       {"a name the folder cannot take with \".lock\"", QString(251, u'p'), false,
        std::chrono::hours(1),
-       "breliko: %1.lock cannot be made (the folder does not take it); the list is changed "
-       "without it\n",
+       "breliko: %1.lock cannot be made (the folder does not take it); the list is locked on "
+       "itself alone\n",
        ""},
       {"held by another copy", QStringLiteral("P1.dat"), true, milliseconds(50), nullptr,
        "another copy of the game is saving the list ("},
@@ -169,8 +169,8 @@ TEST(HighscoreListLock, AFolderWithoutWritePermissionSavesTheEntryInPlace) {
         std::_Exit(AddEntry(file, {550, QStringLiteral("Nova"), kDatum}).saved.ok ? 0 : 1);
       },
       ::testing::ExitedWithCode(0),
-      "^breliko: .*/P1.dat.lock cannot be made \\(permission denied\\); the list is changed "
-      "without it\n$");
+      "^breliko: .*/P1.dat.lock cannot be made \\(permission denied\\); the list is locked on "
+      "itself alone\n$");
   EXPECT_EQ(ReadAll(path).mid(5 * 39, 39), Record(550, "Nova", kDatum));
   ::chmod(QFile::encodeName(folder.path()).constData(), 0700);
 }

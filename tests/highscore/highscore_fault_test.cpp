@@ -42,8 +42,17 @@ using breliko::testing::WriterEntry;
 using breliko::testing::WriterRecord;
 
 enum class Report { kSaved, kFailed, kKilled };
-enum class Before { kOldList, kNoList, kOldListAndAStrayUndoCopy, kOldListAndALeftTemporary };
-enum class Holds { kOld, kNew, kEmptied, kNothing };
+enum class Before {
+  kOldList,
+  kNoList,
+  kShortList,
+  kOldListAndAStrayUndoCopy,
+  kOldListAndALeftTemporary
+};
+enum class Holds { kOld, kNew, kEmptied, kNothing, kShortOld };
+
+// A list of two whole records and a part of the third, which a save lengthens.
+QByteArray ShortList() { return OldContent().left(100); }
 
 QByteArray Expected(Holds holds) {
   switch (holds) {
@@ -53,6 +62,8 @@ QByteArray Expected(Holds holds) {
       return NewContent();
     case Holds::kEmptied:
       return EmptyRecords(11) + LaterRecords();
+    case Holds::kShortOld:
+      return ShortList();
     case Holds::kNothing:
       break;
   }
@@ -123,12 +134,12 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Report::kFailed, Holds::kNothing, Before::kNoList},
       {"in place, the records do not sync", "create EACCES */P1.dat* 0 0; fsync EIO */P1.dat 0 0",
        false, Report::kFailed, Holds::kNew},
-      {"no temporary file", "open EIO */P1.dat.undo.?????? 0 1", false, Report::kFailed,
+      {"no temporary file", "open EIO */P1.dat.undo.new-?????? 0 1", false, Report::kFailed,
        Holds::kOld},
-      {"no room for the undo copy", "write ENOSPC */P1.dat.undo.?????? 0 1", false, Report::kFailed,
-       Holds::kOld},
-      {"the undo copy does not sync", "fsync EIO */P1.dat.undo.?????? 0 1", true, Report::kFailed,
-       Holds::kOld},
+      {"no room for the undo copy", "write ENOSPC */P1.dat.undo.new-?????? 0 1", false,
+       Report::kFailed, Holds::kOld},
+      {"the undo copy does not sync", "fsync EIO */P1.dat.undo.new-?????? 0 1", true,
+       Report::kFailed, Holds::kOld},
       {"the undo copy cannot take its name", "rename EIO */P1.dat.undo 0 1", false, Report::kFailed,
        Holds::kOld},
       {"the folder does not sync the undo copy's name", "fsync EIO FOLDER 0 1", false,
@@ -140,8 +151,18 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"a stray undo copy cannot be read", "open EACCES */P1.dat.undo 0 0", false, Report::kFailed,
        Holds::kOld, Before::kOldListAndAStrayUndoCopy},
       {"the list cannot be checked", "open EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
-      {"the list cannot be opened to write", "open EACCES */P1.dat 3 1", false, Report::kFailed,
+      {"the list cannot be opened to write", "open EACCES */P1.dat 0 1", false, Report::kFailed,
        Holds::kOld},
+      {"the list cannot be looked at once", "fstat EACCES */P1.dat 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"a read of the list fails once", "read EIO */P1.dat 0 1", false, Report::kFailed,
+       Holds::kOld},
+      {"a read of the list fails once, reset", "read ENOSPC */P1.dat 0 1", true, Report::kFailed,
+       Holds::kOld},
+      {"a short write as the list grows", "write SHORT */P1.dat 0 1", false, Report::kFailed,
+       Holds::kShortOld, Before::kShortList},
+      {"a short write as a missing list grows", "write SHORT */P1.dat 0 1", true, Report::kFailed,
+       Holds::kNothing, Before::kNoList},
       {"a record write fails", "write EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld,
        Before::kOldList, "/P1.dat: Input/output error"},
       {"a record write fails, and the sync of their put-back",
@@ -153,17 +174,17 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"no sync of the list works", "fsync EIO */P1.dat 0 0", true, Report::kFailed, Holds::kOld},
       {"the undo copy cannot be removed", "unlink EACCES */P1.dat.undo 0 1", false, Report::kFailed,
        Holds::kOld},
-      {"the folder does not sync the removal", "fsync EIO FOLDER 1 1", false, Report::kFailed,
-       Holds::kNew},
+      {"the folder does not sync the removal", "fsync EIO FOLDER 1 1", false, Report::kSaved,
+       Holds::kNew, Before::kOldList, ": the removal of P1.dat.undo may not last"},
       {"killed once the undo copy has its name", "fsync KILL FOLDER 0 1", false, Report::kKilled,
        Holds::kOld},
       {"killed as the records are written", "write KILL */P1.dat 0 1", false, Report::kKilled,
        Holds::kOld},
       {"killed before the undo copy goes", "unlink KILL */P1.dat.undo 0 1", true, Report::kKilled,
        Holds::kOld},
-      {"a killed save's temporary file cannot be removed", "unlink EACCES */P1.dat.undo.?????? 0 1",
-       false, Report::kSaved, Holds::kNew, Before::kOldListAndALeftTemporary,
-       "/P1.dat.undo.Kx3vQa cannot be removed: "},
+      {"a killed save's temporary file cannot be removed",
+       "unlink EACCES */P1.dat.undo.new-?????? 0 1", false, Report::kSaved, Holds::kNew,
+       Before::kOldListAndALeftTemporary, "/P1.dat.undo.new-Kx3vQa cannot be removed: "},
       {"the folder cannot be opened to sync", "open EIO FOLDER 0 1", false, Report::kFailed,
        Holds::kOld, Before::kOldList, ": Input/output error"},
       {"the records cannot be read", "read EIO */P1.dat 0 0", false, Report::kFailed, Holds::kOld},
@@ -172,18 +193,20 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
       {"killed before the undo copy goes, no list before", "unlink KILL */P1.dat.undo 0 1", false,
        Report::kKilled, Holds::kNothing, Before::kNoList},
       {"the next start cannot sync the undo copy's removal", "unlink KILL */P1.dat.undo 0 1", false,
-       Report::kKilled, Holds::kOld, Before::kOldList, ": Input/output error",
-       "fsync EIO FOLDER 0 0"},
+       Report::kKilled, Holds::kOld, Before::kOldList,
+       ": the removal of P1.dat.undo may not last: Input/output error", "fsync EIO FOLDER 0 0"},
   };
   for (const FaultRow& row : rows) {
     SCOPED_TRACE(row.name);
     QDir(folder_.path()).removeRecursively();
     QDir().mkpath(folder_.path());
-    if (row.before != Before::kNoList) WriteAll(Path(), OldContent());
+    if (row.before != Before::kNoList) {
+      WriteAll(Path(), row.before == Before::kShortList ? ShortList() : OldContent());
+    }
     const bool stray = row.before == Before::kOldListAndAStrayUndoCopy;
     if (stray) WriteAll(Path() + QStringLiteral(".undo"), "abcd");
     const bool left = row.before == Before::kOldListAndALeftTemporary;
-    if (left) WriteAll(Path() + QStringLiteral(".undo.Kx3vQa"), "x");
+    if (left) WriteAll(Path() + QStringLiteral(".undo.new-Kx3vQa"), "x");
 
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(RunWriter(row.faults, row.reset ? "reset" : ""), row.report);
@@ -199,7 +222,7 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
     EXPECT_EQ(Holding(Path()), Expected(row.holds));
     QStringList entries = Entries();
     EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")), stray ? 1 : 0);
-    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.Kx3vQa")), left ? 1 : 0);
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.new-Kx3vQa")), left ? 1 : 0);
     EXPECT_EQ(entries, QStringList{QStringLiteral("P1.dat")});
   }
 }
@@ -405,7 +428,7 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        },
        1000, true, savedTwice, setAside, "P1.dat.undo.set-aside: it is no undo copy"},
       {"a temporary file of a killed save",
-       [](const QString& p) { WriteAll(p + QStringLiteral(".undo.Kx3vQa"), "x"); }, 1000, true,
+       [](const QString& p) { WriteAll(p + QStringLiteral(".undo.new-Kx3vQa"), "x"); }, 1000, true,
        NewContent(), alone, ""},
       {"a whole undo copy of a save cut short before its first record",
        [&](const QString& p) { WriteAll(p + undo, whole); }, 1000, true, NewContent(), alone, ""},

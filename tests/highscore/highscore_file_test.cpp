@@ -152,7 +152,7 @@ TEST_F(HighscoreFileTest, ADirectoryNamedLikeTheFileReadsBlankAndFailsToSave) {
 
   const WriteResult result = File().WriteList(ListWithTopScore(100));
   EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.problem, Path() + QStringLiteral(": it is a folder"));
+  EXPECT_EQ(result.problem, Path() + QStringLiteral(" cannot be changed: it is a folder"));
   EXPECT_TRUE(QFileInfo(Path()).isDir());
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{});
 }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "highscore/console_report.h"
 #include "highscore/highscore_file.h"
 #include "ui/common/fonts.h"
 #include "ui/common/widget_colours.h"
