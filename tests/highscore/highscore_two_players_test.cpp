@@ -75,18 +75,32 @@ class HighscoreTwoPlayersTest : public ::testing::Test {
  protected:
   QString Path() const { return folder_.filePath(QStringLiteral("P1.dat")); }
   QString LockPath() const { return Path() + QStringLiteral(".lock"); }
-  pid_t StartPlayer(std::vector<QByteArray> arguments) const {
+  pid_t StartPlayer(std::vector<QByteArray> arguments,
+                    const std::vector<QByteArray>& settings = {}) const {
     arguments.insert(arguments.begin(), QFile::encodeName(folder_.path()));
-    return breliko::testing::Spawn(BRELIKO_PLAYER, arguments);
+    return breliko::testing::Spawn(BRELIKO_PLAYER, arguments, settings);
   }
+  void CheckTwoCopies(const std::vector<QByteArray>& settings) const;
 
   QTemporaryDir folder_;
 };
 
+// Also in a folder that takes no new file, where neither copy can make a lock
+// file or an undo copy: the lock on the list itself keeps them apart.
 TEST_F(HighscoreTwoPlayersTest, TwoCopiesEnteringAtOnceLoseNoEntry) {
+  const std::vector<QByteArray> noNewFile{"LD_PRELOAD=" BRELIKO_FAULT_SHIM,
+                                          "BRELIKO_FAULTS=create EACCES */P1.dat.* 0 0",
+                                          "ASAN_OPTIONS=verify_asan_link_order=0"};
+  for (const std::vector<QByteArray>& settings : {std::vector<QByteArray>{}, noNewFile}) {
+    SCOPED_TRACE(settings.empty() ? "a folder that takes new files" : "no new file");
+    CheckTwoCopies(settings);
+  }
+}
+
+void HighscoreTwoPlayersTest::CheckTwoCopies(const std::vector<QByteArray>& settings) const {
   WriteAll(Path(), OldContent());
-  const pid_t first = StartPlayer({"entries", "0"});
-  const pid_t second = StartPlayer({"entries", "1"});
+  const pid_t first = StartPlayer({"entries", "0"}, settings);
+  const pid_t second = StartPlayer({"entries", "1"}, settings);
   ASSERT_GT(first, 0);
   ASSERT_GT(second, 0);
   EXPECT_TRUE(FinishedFine(WaitFor(first)));
