@@ -26,6 +26,10 @@ bool MayHaveUndoCopy(const QString& list) {
          errno != ENOENT;
 }
 
+// O_EXCL: should the file have appeared meanwhile, it is not emptied; nor is
+// anything else of that name opened.
+void CreateIfMissing(const QString& list) { RegularFile(list, O_WRONLY | O_CREAT | O_EXCL); }
+
 }  // namespace
 
 HighscoreList ListOf(const QByteArray& records) {
@@ -71,9 +75,7 @@ WriteResult HighscoreFile::WriteList(const HighscoreList& list) const {
 }
 
 QByteArray HighscoreFile::ReadBytes(const QString& list, qint64 offset, qint64 count) const {
-  // O_EXCL: should the file have appeared meanwhile, it is not emptied; nor is
-  // anything else of that name opened.
-  RegularFile(list, O_WRONLY | O_CREAT | O_EXCL);
+  CreateIfMissing(list);
   PutBackSaveCutShort();
   // A save of another copy is under way: its undo copy holds the list as it
   // stood before, whole, while the file's records may be half written.
