@@ -528,6 +528,13 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        OldContent(),
        {QStringLiteral("P1.dat"), QStringLiteral("P1.dat.lock")},
        "P1.dat.lock cannot be the list's lock: it is a link that is not followed"},
+      {"a read-only lock left by a copy that is gone",
+       [](const QString& p) {
+         const QString lock = p + QStringLiteral(".lock");
+         WriteAll(lock, "999999999\nbreliko\nelsewhere\n");
+         QFile::setPermissions(lock, QFileDevice::ReadOwner);
+       },
+       1000, true, NewContent(), alone, ""},
       // Qt's helper lock is for copies before this one; this one never opens it.
       {"a FIFO as Qt's helper lock beside a dead copy's lock and an undo copy",
        [&](const QString& p) {
