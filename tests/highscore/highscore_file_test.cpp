@@ -131,14 +131,17 @@ TEST_F(HighscoreFileTest, ASaveOnALargeSparseFileChangesOnlyTheElevenRecords) {
   EXPECT_EQ(file.readAll(), last);
 }
 
-// Nor does it leave a file or folder open: a game of a thousand saves would
-// run out of them.
+// Nor does it leave a file or folder open, nor close one of another's: a game
+// of a thousand saves would run out of them.
 TEST_F(HighscoreFileTest, ASuccessfulSaveLeavesNoTemporaryFileAndNothingOpen) {
   const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
   const qsizetype before = openFiles();
   ASSERT_TRUE(File().WriteList(HighscoreList{}).ok);
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{QStringLiteral("P1.dat")});
   EXPECT_EQ(openFiles(), before);
+  ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("P1.dat.lock")));
+  EXPECT_FALSE(File().WriteList(HighscoreList{}).ok);
+  EXPECT_EQ(openFiles(), before) << "a save refused by what stands under the lock's name";
 }
 
 // The reading says why on the console, and the failed save to the player.
