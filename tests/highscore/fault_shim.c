@@ -5,7 +5,7 @@
 //   BRELIKO_FAULTS="call error pattern skip times; ..."
 //     call     open, read, write, fsync, rename, unlink, stat or fstat (each
 //              with its variants: openat, pread, pwrite, fdatasync, renameat,
-//              unlinkat, lstat, access ...), or create: an open that would
+//              renameat2, unlinkat, lstat, access ...), or create: an open that would
 //              make a new file, as a folder that takes none refuses it
 //     error    EIO, ENOSPC, EACCES, EPERM, KILL to die there as in a crash,
 //              or SHORT: a write that writes half its bytes, as a disk that
@@ -202,6 +202,12 @@ int renameat(int fromFolder, const char* from, int toFolder, const char* to) {
   Log("rename", to);
   if (Fails("rename", to)) return -1;
   return NEXT(renameat)(fromFolder, from, toFolder, to);
+}
+
+int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
+  Log("rename", to);
+  if (Fails("rename", to)) return -1;
+  return NEXT(renameat2)(fromFolder, from, toFolder, to, flags);
 }
 
 int unlink(const char* path) {

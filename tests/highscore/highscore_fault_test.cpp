@@ -48,6 +48,7 @@ enum class Before {
   kNoList,
   kShortList,
   kOldListAndAStrayUndoCopy,
+  kOldListAndAStrayUndoCopyThatCannotBeMoved,
   kOldListAndALeftTemporary
 };
 enum class Holds { kOld, kNew, kEmptied, kNothing, kShortOld };
@@ -149,6 +150,11 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
        Report::kFailed, Holds::kOld},
       {"a read cannot look for the undo copy, the save can", "stat EIO */P1.dat.undo 0 0", false,
        Report::kSaved, Holds::kNew},
+      {"a stray undo copy cannot be set aside: in place",
+       "rename EPERM */P1.dat.undo.set-aside* 0 0", false, Report::kSaved, Holds::kNew,
+       Before::kOldListAndAStrayUndoCopyThatCannotBeMoved,
+       "/P1.dat.undo is not put back: it is no undo copy, and it cannot be set aside: ",
+       "rename EPERM */P1.dat.undo.set-aside* 0 0"},
       {"a stray undo copy cannot be read", "open EACCES */P1.dat.undo 0 0", false, Report::kFailed,
        Holds::kOld, Before::kOldListAndAStrayUndoCopy},
       {"the list cannot be checked", "open EIO */P1.dat 0 1", false, Report::kFailed, Holds::kOld},
@@ -204,7 +210,8 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
     if (row.before != Before::kNoList) {
       WriteAll(Path(), row.before == Before::kShortList ? ShortList() : OldContent());
     }
-    const bool stray = row.before == Before::kOldListAndAStrayUndoCopy;
+    const bool unmovable = row.before == Before::kOldListAndAStrayUndoCopyThatCannotBeMoved;
+    const bool stray = row.before == Before::kOldListAndAStrayUndoCopy || unmovable;
     if (stray) WriteAll(Path() + QStringLiteral(".undo"), "abcd");
     const bool left = row.before == Before::kOldListAndALeftTemporary;
     if (left) WriteAll(Path() + QStringLiteral(".undo.new-Kx3vQa"), "x");
@@ -222,7 +229,9 @@ TEST_F(FaultTest, EachFailingCallOfASave) {
     }
     EXPECT_EQ(Holding(Path()), Expected(row.holds));
     QStringList entries = Entries();
-    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")), stray ? 1 : 0);
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.set-aside")),
+              stray && !unmovable ? 1 : 0);
+    EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo")), unmovable ? 1 : 0);
     EXPECT_EQ(entries.removeAll(QStringLiteral("P1.dat.undo.new-Kx3vQa")), left ? 1 : 0);
     EXPECT_EQ(entries, QStringList{QStringLiteral("P1.dat")});
   }
