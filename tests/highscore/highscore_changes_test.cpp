@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 
@@ -178,7 +179,8 @@ TEST(HighscoreListLock, AFolderWithoutWritePermissionSavesTheEntryInPlace) {
 // A copy killed the moment it made the lock file leaves it empty, and one
 // killed while taking over a stale lock leaves Qt's helper lock behind; once
 // both are older than a save could take (though younger than Qt's own
-// limit for its helper), neither stops the entry. The lone lock file is taken
+// limit for its helper), neither stops the entry, and neither stays to stop
+// a copy of the game before this one. The lone lock file is taken
 // over at once, not after the wait: with an hour's wait the entry would hang.
 TEST_F(HighscoreChangesTest, EmptyLockFilesLeftByKilledCopiesDoNotStopTheEntry) {
   const QString lock = Path() + QStringLiteral(".lock");
@@ -192,6 +194,8 @@ TEST_F(HighscoreChangesTest, EmptyLockFilesLeftByKilledCopiesDoNotStopTheEntry) 
         AddEntry(HighscoreFile(Path(), wait), {550, QStringLiteral("Nova"), kDatum});
     ASSERT_TRUE(outcome.saved.ok) << outcome.saved.problem.toStdString();
     EXPECT_EQ(ReadAll(Path()).mid(5 * 39, 39), Record(550, "Nova", kDatum));
+    for (const QString& name : leftBehind)
+      EXPECT_FALSE(QFileInfo::exists(name)) << "left: " << name.toStdString();
   }
 }
 
