@@ -134,11 +134,11 @@ bool ListLock::MakeLockFile(Deadline until) {
     if (made >= 0) {
       lockFile_ = made;
       ::flock(made, LOCK_EX | LOCK_NB);
+      // Should the lines not be written, it still locks: copies of this
+      // game go by the flock, older ones by its being there.
       const QByteArray contents = LockFileContents();
-      if (::write(made, contents.constData(), size_t(contents.size())) < 0) {
-        // It still locks: copies of this game go by the flock, older ones by
-        // its being there.
-      }
+      [[maybe_unused]] const ssize_t written =
+          ::write(made, contents.constData(), size_t(contents.size()));
       return true;
     }
     if (errno != EEXIST) {

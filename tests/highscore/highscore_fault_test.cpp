@@ -435,6 +435,19 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        {QStringLiteral("mine"), QStringLiteral("P1.dat")},
        "P1.dat cannot be read: it is a link that is not followed",
        true},
+      {"P1.dat a link of the folder's owner, another user",
+       [](const QString& p) {
+         const QString folder = QFileInfo(p).path();
+         QFile::rename(p, folder + QStringLiteral("/list"));
+         ::chown(QFile::encodeName(folder).constData(), 65534, 65534);
+         AsAnotherUser(folder, [&] { Symlink(QStringLiteral("list"), p); });
+       },
+       1000,
+       true,
+       NewContent(),
+       {QStringLiteral("list"), QStringLiteral("P1.dat")},
+       "",
+       true},
       {"another user's whole undo copy of a stranger's list",
        [&](const QString& p) {
          const QByteArray forged = UndoCopyLaidOut(
