@@ -5,9 +5,10 @@
 //   BRELIKO_FAULTS="call error pattern skip times; ..."
 //     call     open, read, write, fsync, rename, unlink, stat or fstat (each
 //              with its variants: openat, pread, pwrite, fdatasync, renameat,
-//              renameat2, unlinkat, lstat, access ...), or create: an open that would
-//              make a new file, as a folder that takes none refuses it
-//     error    EIO, ENOSPC, EACCES, EPERM, KILL to die there as in a crash,
+//              renameat2, unlinkat, lstat, access ...), create: an open that
+//              would make a new file, as a folder that takes none refuses it,
+//              or lock: a record lock of fcntl on the file
+//     error    EIO, ENOSPC, EACCES, EPERM, EINVAL, KILL to die there as in a crash,
 //              or SHORT: a write that writes half its bytes, as a disk that
 //              fills up meanwhile
 //     pattern  fnmatch(3) pattern of the path; for a call on a descriptor,
@@ -50,6 +51,7 @@ static int ErrorNamed(const char* name) {
   if (strcmp(name, "ENOSPC") == 0) return ENOSPC;
   if (strcmp(name, "EACCES") == 0) return EACCES;
   if (strcmp(name, "EPERM") == 0) return EPERM;
+  if (strcmp(name, "EINVAL") == 0) return EINVAL;
   if (strcmp(name, "SHORT") == 0) return kShort;
   return -1;  // KILL
 }
@@ -175,6 +177,17 @@ ssize_t pwrite64(int descriptor, const void* bytes, size_t count, off64_t offset
   const int fails = DescriptorFails("write", descriptor, 1);
   if (fails == 1) return -1;
   return NEXT(pwrite64)(descriptor, bytes, fails ? count / 2 : count, offset);
+}
+
+int fcntl(int descriptor, int command, ...) {
+  va_list arguments;
+  va_start(arguments, command);
+  void* argument = va_arg(arguments, void*);
+  va_end(arguments);
+  const int locks = command == F_SETLK || command == F_SETLKW || command == F_OFD_SETLK ||
+                    command == F_OFD_SETLKW;
+  if (locks && DescriptorFails("lock", descriptor, 0)) return -1;
+  return NEXT(fcntl)(descriptor, command, argument);
 }
 
 int fstat(int descriptor, struct stat* status) {

@@ -350,19 +350,18 @@ QByteArray UndoCopyLaidOut(const QByteArray& mark, qint64 oldLength, const QByte
 
 // Lays out a file as another user would, in a folder everyone may write to,
 // as /tmp is.
-void AsAnotherUser(const QString& folder, const std::function<void()>& layOut) {
-  ::chmod(QFile::encodeName(folder).constData(), 01777);
+void AsAnotherUser(const QString& folder, const std::function<bool()>& layOut) {
+  ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
   const pid_t child = ::fork();
   if (child == 0) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(1);
-    layOut();
-    std::_Exit(0);
+    std::_Exit(layOut() ? 0 : 1);
   }
-  breliko::testing::WaitFor(child);
+  EXPECT_TRUE(breliko::testing::FinishedFine(breliko::testing::WaitFor(child)));
 }
 
-void Symlink(const QString& target, const QString& link) {
-  ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData());
+bool Symlink(const QString& target, const QString& link) {
+  return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 }
 
 void MakeSocket(const QString& path) {
@@ -408,8 +407,9 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        [](const QString& p) {
          QFile::remove(p);
          const QString device = QFileInfo(p).dir().filePath(QStringLiteral("null"));
-         ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3));
-         Symlink(QStringLiteral("null"), p);
+         EXPECT_EQ(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)),
+                   0);
+         EXPECT_TRUE(Symlink(QStringLiteral("null"), p));
        },
        0,
        false,
@@ -420,14 +420,14 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
       {"P1.dat a link leading nowhere",
        [](const QString& p) {
          QFile::remove(p);
-         Symlink(QStringLiteral("planted"), p);
+         EXPECT_TRUE(Symlink(QStringLiteral("planted"), p));
        },
        0, false, "(missing)", alone, "P1.dat cannot be read: it is a link that is not followed"},
       {"P1.dat another user's link to a file of the player's",
        [](const QString& p) {
          QFile::remove(p);
          WriteAll(QFileInfo(p).dir().filePath(QStringLiteral("mine")), "mine");
-         AsAnotherUser(QFileInfo(p).path(), [&] { Symlink(QStringLiteral("mine"), p); });
+         AsAnotherUser(QFileInfo(p).path(), [&] { return Symlink(QStringLiteral("mine"), p); });
        },
        0,
        false,
@@ -439,8 +439,8 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        [](const QString& p) {
          const QString folder = QFileInfo(p).path();
          QFile::rename(p, folder + QStringLiteral("/list"));
-         ::chown(QFile::encodeName(folder).constData(), 65534, 65534);
-         AsAnotherUser(folder, [&] { Symlink(QStringLiteral("list"), p); });
+         EXPECT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+         AsAnotherUser(folder, [&] { return Symlink(QStringLiteral("list"), p); });
        },
        1000,
        true,
@@ -453,7 +453,10 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
          const QByteArray forged = UndoCopyLaidOut(
              "BRLKUNDO", OldContent().size(), Record(900, "Forged") + OldContent().mid(39, 390),
              OldContent().left(429));
-         AsAnotherUser(QFileInfo(p).path(), [&] { WriteAll(p + undo, forged); });
+         AsAnotherUser(QFileInfo(p).path(), [&] {
+           WriteAll(p + undo, forged);
+           return QFileInfo::exists(p + undo);
+         });
        },
        1000, true, NewContent(), setAside, "P1.dat.undo.set-aside: it is another user's", true},
       {"an undo copy set aside before stays",
@@ -545,7 +548,9 @@ TEST_F(FaultTest, OddFilesBesideOrInsteadOfTheList) {
        {QStringLiteral("P1.dat"), QStringLiteral("P1.dat.lock"), QStringLiteral("P1.dat.undo")},
        "P1.dat.lock cannot be the list's lock: it is a FIFO"},
       {"a link leading nowhere as the lock",
-       [](const QString& p) { Symlink(QStringLiteral("nowhere"), p + QStringLiteral(".lock")); },
+       [](const QString& p) {
+         EXPECT_TRUE(Symlink(QStringLiteral("nowhere"), p + QStringLiteral(".lock")));
+       },
        1000,
        false,
        OldContent(),

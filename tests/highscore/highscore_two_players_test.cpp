@@ -86,13 +86,21 @@ class HighscoreTwoPlayersTest : public ::testing::Test {
 };
 
 // Also in a folder that takes no new file, where neither copy can make a lock
-// file or an undo copy: the lock on the list itself keeps them apart.
+// file or an undo copy: the lock on the list itself keeps them apart; and
+// where the file system has no locks on a file, the lock file does.
 TEST_F(HighscoreTwoPlayersTest, TwoCopiesEnteringAtOnceLoseNoEntry) {
   const std::vector<QByteArray> noNewFile{"LD_PRELOAD=" BRELIKO_FAULT_SHIM,
                                           "BRELIKO_FAULTS=create EACCES */P1.dat.* 0 0",
                                           "ASAN_OPTIONS=verify_asan_link_order=0"};
-  for (const std::vector<QByteArray>& settings : {std::vector<QByteArray>{}, noNewFile}) {
-    SCOPED_TRACE(settings.empty() ? "a folder that takes new files" : "no new file");
+  const std::vector<QByteArray> noRecordLocks{"LD_PRELOAD=" BRELIKO_FAULT_SHIM,
+                                              "BRELIKO_FAULTS=lock EINVAL */P1.dat 0 0",
+                                              "ASAN_OPTIONS=verify_asan_link_order=0"};
+  const std::pair<const char*, std::vector<QByteArray>> folders[] = {
+      {"a folder that takes new files", {}},
+      {"no new file", noNewFile},
+      {"a file system without record locks: the lock file alone", noRecordLocks}};
+  for (const auto& [folder, settings] : folders) {
+    SCOPED_TRACE(folder);
     CheckTwoCopies(settings);
   }
 }
