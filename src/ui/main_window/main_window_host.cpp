@@ -66,11 +66,14 @@ void Form1::SwitchTileSymbols() {
 static_assert(game::kSoundAsync == sound::kPlayAsync && game::kSoundWait == sound::kPlayAndWait);
 
 // A sound that holds the game (a blocker's, the game end's) keeps the event
-// loop from painting until it ends: the window shows first what the drop
-// changed, so that the move does not look refused. The paint runs no other
-// event; clicks and the timer wait for the sound, as they always have.
+// loop from painting until it ends: the window first paints what the drop
+// changed, so that the move does not look refused. Only the window's
+// pending paint is delivered; clicks and the timer wait for the sound, as
+// they always have.
 void Form1::PlaySound(const std::string& file, int flags) {
-  if ((flags & sound::kPlayAsync) == 0) repaint();
+  if ((flags & sound::kPlayAsync) == 0) {
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+  }
   sound_.Play(file, flags);
 }
 
