@@ -21,15 +21,15 @@ using XReply = std::unique_ptr<Reply, decltype(&std::free)>;
 // itself no longer exists.
 xcb_window_t WindowProperty(xcb_connection_t* connection, xcb_window_t window,
                             xcb_atom_t property) {
-  // The error of a window that is gone is taken here, so that Qt does not
-  // print it as a fault of its own.
   xcb_generic_error_t* error = nullptr;
   const XReply<xcb_get_property_reply_t> reply(
       xcb_get_property_reply(
           connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_WINDOW, 0, 1),
           &error),
       &std::free);
-  std::free(error);
+  // A window that is gone answers with an error, taken here so that Qt does
+  // not print it as a fault of its own.
+  const XReply<xcb_generic_error_t> gone(error, &std::free);
   if (reply == nullptr || xcb_get_property_value_length(reply.get()) < 4) return XCB_WINDOW_NONE;
   return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
