@@ -16,6 +16,12 @@
 # list closed with its button. A run in which the game plays anything but
 # the action's sound (a blocker after a drop) is left out and counted.
 #
+# Then the two drops after which a sound holds the game, a blocker's drop
+# and the game's last drop, each timed from the release to the first read
+# that shows a field's middle changed, in whole games played with sound on
+# and off in turn (the game the sound test plans, tests/e2e/sound_game_plan,
+# whose seed makes the window draw the planned tiles).
+#
 #   bench/measure_response.sh [BUILD_DIR] [RUNS]    (defaults: build, 7)
 set -uo pipefail
 # shellcheck source=bench/measure_common.sh
@@ -25,6 +31,8 @@ source "$repo/tools/pulse_server.sh"
 runs=${2:-7}
 readonly goal=30  # ms, for every figure
 
+planner="$build/tests/e2e/sound_game_plan"
+[[ -x "$planner" ]] || { echo "missing $planner: cmake --build $build --target sound_game_plan" >&2; exit 2; }
 for tool in pulseaudio pactl parec python3; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 2; }
 done
@@ -228,5 +236,85 @@ done
 for action in "${actions[@]}"; do
   echo "${label[$action]}: $(awk -v name="$action" '$1 == name { printf "%.1f/%.1f  ", $2, $3 }' \
     "$workdir/kept")"
+done
+load_note
+
+# --- the drops that a waiting sound follows ------------------------------------------
+plan=$("$planner") || { echo "no game plan: $plan" >&2; exit 1; }
+seed=$(head -n1 <<<"$plan" | cut -d' ' -f2)
+mapfile -t steps < <(tail -n +2 <<<"$plan")
+blocker_step=""
+for i in "${!steps[@]}"; do
+  [[ "${steps[$i]}" == drop*5/0* ]] && { blocker_step=$i; break; }
+done
+last_step=$((${#steps[@]} - 1))
+[[ -n "$blocker_step" && "${steps[$last_step]}" == *7/0* ]] || { echo "the plan lacks a blocker or an end" >&2; exit 1; }
+# The middle of every field: the moved tile, the emptied field, the new
+# tiles and the blocker all show there; the drag outline never does.
+field_middles=()
+for ((field = 0; field < 81; field++)); do field_middles+=("$(field_on_screen "$field"),1x1"); done
+
+# Waits up to five seconds until the board shows the planned fields.
+board_as_planned() {
+  for _ in $(seq 50); do
+    [[ "$(occupied_fields "$kept_window" | paste -sd,)" == "${1/#-/}" ]] && return 0
+    sleep 0.1
+  done
+  echo "the board does not show the planned fields $1" >&2
+  exit 1
+}
+
+# Plays the planned game with sound on or off, timing the two held drops:
+# play_planned_game on|off
+play_planned_game() {
+  local sound=$1 i kind source target occupied from to middle
+  BRELIKO_TEST_SEED=$seed start_kept game
+  focus_game
+  [[ "$sound" == off ]] && keys alt+m
+  for i in "${!steps[@]}"; do
+    read -r kind source target _ occupied <<<"${steps[$i]}"
+    if [[ "$kind" == start ]]; then
+      keys alt+l
+    else
+      from=$(field_on_screen "$source") to=$(field_on_screen "$target")
+      middle="$(((${from%,*} + ${to%,*}) / 2)),$(((${from#*,} + ${to#*,}) / 2))"
+      local drag=("move:$from" wait:30 press:1 wait:30 "move:$middle" wait:30 "move:$to" wait:50)
+      if ((i == blocker_step || i == last_step)); then
+        local name=blocker_drop line
+        ((i == last_step)) && name=last_drop
+        line=$("$probe" input "${field_middles[@]}" -- "${drag[@]}" @release:1 2>>"$workdir/program.log")
+        echo "$name $sound $(field_of delay_ms "$line")" >>"$workdir/held"
+      else
+        "$probe" input "${field_middles[@]}" -- "${drag[@]}" @release:1 >/dev/null 2>>"$workdir/program.log"
+      fi
+      park_pointer
+    fi
+    board_as_planned "$occupied"
+  done
+  stop_process "$kept_pid"
+}
+
+for ((run = 1; run <= runs; run++)); do
+  play_planned_game on
+  play_planned_game off
+done
+
+# "median / max" of a held drop's frame: held_summary NAME on|off
+held_summary() {
+  local numbers median max
+  numbers=$(awk -v name="$1" -v sound="$2" '$1 == name && $2 == sound { print $3 }' "$workdir/held")
+  median=$(median <<<"$numbers")
+  max=$(sort -g <<<"$numbers" | tail -n1)
+  printf '%.1f / %.1f' "$median" "$max"
+}
+echo
+echo "drops followed by a waiting sound (test tones: blocker 1.0 s, game end 1.5 s),"
+echo "frame, median / max in ms of $runs runs each"
+table_header
+for drop in blocker_drop last_drop; do
+  for sound in on off; do
+    max=$(awk -v name="$drop" -v sound="$sound" '$1 == name && $2 == sound { print $3 }' "$workdir/held" | sort -g | tail -n1)
+    row "${drop/_/ }: sound $sound" "$(held_summary "$drop" "$sound")" "<= $goal" "$(holds "$max" "<=" "$goal")"
+  done
 done
 load_note

@@ -12,9 +12,11 @@
 #    end) and Alt+H each sound their own file whole; Alt+H pressed while
 #    the blocker or the game-end sound plays sounds only once it has ended.
 # 2. Sound off (Alt+M): the same game is silent after the start-up sound.
-# 3. The server killed in the middle of a waiting sound: the program neither
-#    crashes nor hangs past the sound's bound, and the game goes on; a new
-#    server on the same socket brings the sound back.
+# 3. Long waiting sounds: the blocker's drop and the game's last drop show
+#    on the board while their sound still holds the game. The server killed
+#    in the middle of the blocker's sound: the program neither crashes nor
+#    hangs past the sound's bound, and the game goes on; a new server on the
+#    same socket brings the sound back.
 #
 # The test starts its own servers whatever PULSE_SERVER says, since it
 # records everything the sink plays and kills one of them.
@@ -221,24 +223,42 @@ read -r _ from to sounds occupied <<<"${steps[$blocker_step]}"
 drop_and_mark "$from" "$to" "the blocker drop" "$sounds"
 drop_time=$EPOCHREALTIME
 park_pointer
-sleep 1
+# The window shows the whole drop, blocker included, before the sound that
+# holds the game has ended.
+shown_before_sound_ends() {
+  local what=$1 shown
+  if wait_for_board "$2" "$long_wait"; then
+    shown=$(seconds_since "$drop_time")
+    if awk -v shown="$shown" -v bound="$long_wait" 'BEGIN { exit !(shown < bound) }'; then
+      pass "$what shows $shown s after the drop, while its ${long_wait} s sound plays"
+      return
+    fi
+  fi
+  fail "$what shows only once its ${long_wait} s sound has ended"
+}
+seconds_since() { awk -v now="$EPOCHREALTIME" -v start="$1" 'BEGIN { printf "%.1f", now - start }'; }
+shown_before_sound_ends "the blocker's drop" "$occupied"
+sleep "$(awk -v now="$EPOCHREALTIME" -v start="$drop_time" 'BEGIN { w = start + 1 - now; print (w > 0) ? w : 0 }')"
 kill -KILL "$pulse_pid"
 wait "$pulse_pid" 2>/dev/null
 pulse_pid=""
+# The next drop, made while the sound still holds the game, shows once the
+# sound's bound has let go of it.
+next=$((blocker_step + 1))
+read -r _ from to sounds occupied <<<"${steps[$next]}"
+drop_and_mark "$from" "$to" "drop $next" "$sounds"
+park_pointer
 if wait_for_board "$occupied" $((long_wait + 5)); then
-  waited=$(awk -v now="$EPOCHREALTIME" -v start="$drop_time" 'BEGIN { printf "%.1f", now - start }')
-  # The window shows the drop once the blocker sound has let go of it.
+  waited=$(seconds_since "$drop_time")
   if awk -v waited="$waited" -v bound="$long_wait" 'BEGIN { exit !(waited < bound + 1.5) }'; then
-    pass "server killed 1 s into the ${long_wait} s blocker sound: the window shows the drop after ${waited} s"
+    pass "server killed 1 s into the ${long_wait} s blocker sound: the next drop shows ${waited} s after the blocker's"
   else
-    fail "server killed 1 s into the ${long_wait} s blocker sound: the window showed the drop only after ${waited} s"
+    fail "server killed 1 s into the ${long_wait} s blocker sound: the next drop showed only ${waited} s after the blocker's"
   fi
 else
-  give_up "the window does not show the blocker drop after the server was killed"
+  give_up "the window does not show the drop after the blocker's once the server was killed"
 fi
 kill -0 "$app_pid" 2>/dev/null || give_up "the program ended when its sound server died"
-next=$((blocker_step + 1))
-play_steps "$next" $((next + 1)) 0
 pass "the game goes on without a server: step $next as planned"
 
 # A new server on the same socket.
@@ -253,6 +273,15 @@ else
   fail "a new server on the same socket: no sound came back in 5 drops"
 fi
 kill -0 "$app_pid" 2>/dev/null || give_up "the program has ended"
+
+# The game's last drop: the full board shows while the game-end sound plays.
+last=$((${#steps[@]} - 1))
+play_steps $((next + 6)) "$last" 0
+read -r _ from to sounds occupied <<<"${steps[$last]}"
+drop_and_mark "$from" "$to" "the last drop" "$sounds"
+drop_time=$EPOCHREALTIME
+park_pointer
+shown_before_sound_ends "the full board of the game's last drop" "$occupied"
 press_keys alt+f
 expect_clean_exit "Alt+F after the server came back"
 finish

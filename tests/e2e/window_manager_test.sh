@@ -3,8 +3,9 @@
 # player meets it: the name entry stays in front when the board is clicked,
 # Enter takes the name in and Escape closes the list, the window stays where
 # it is when its margin or title is dragged or clicked, the question opens
-# centred on the screen and Escape answers it "ne"; and a game folder that
-# cannot be made shows a window.
+# centred on the screen and Escape answers it "ne"; a game folder that
+# cannot be made shows a window; and once the window manager has quit, the
+# window takes the keyboard focus at launch as on a screen that never had one.
 #
 #   window_manager_test.sh PROGRAM SOUNDS_DIR
 set -uo pipefail
@@ -136,5 +137,34 @@ while kill -0 "$app_pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; do
 wait "$app_pid" || status=$?
 app_pid=""
 check "the program then ends with status 1" test "$status" -eq 1
+
+# --- after the window manager has quit -----------------------------------------
+# Openbox leaves the name of its check window on the root window when it
+# quits, though the window itself goes. Another client stays connected, as
+# a desktop's programs do: with none the X server would start afresh and
+# forget the name.
+timeout 60 xprop -root -spy _NET_ACTIVE_WINDOW >"$workdir/holder.log" 2>&1 &
+holder_pid=$!
+trap 'stop_process "$holder_pid"; cleanup' EXIT
+# It prints the property's value once it is connected.
+deadline=$((SECONDS + wait_limit))
+until [[ -s "$workdir/holder.log" ]]; do
+  ((SECONDS < deadline)) || give_up "xprop did not connect to the X server"
+  sleep 0.1
+done
+stop_process "$wm_pid"
+wait "$wm_pid" 2>/dev/null
+wm_pid=""
+stale_check=$(timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -oE '0x[0-9a-f]+')
+# Without that name left behind the check below would prove nothing.
+if [[ -n "$stale_check" ]] && ! timeout 5 xprop -id "$stale_check" >/dev/null 2>&1; then
+  pass "openbox has quit, leaving the name of its gone check window on the root"
+else
+  fail "the root names no gone check window after openbox quit: ${stale_check:-none}"
+fi
+hand_focus=false start_program
+check "with the window manager gone the window takes the keyboard focus at launch" \
+  wait_for_focus "$window_width $window_height"
+stop_program
 
 finish

@@ -17,8 +17,27 @@ namespace {
 template <typename Reply>
 using XReply = std::unique_ptr<Reply, decltype(&std::free)>;
 
-// A window manager of today's desktops names its check window on the root
-// window; an X server without one has no such property.
+// The window named by `property` on `window`, or none: also when `window`
+// itself no longer exists.
+xcb_window_t WindowProperty(xcb_connection_t* connection, xcb_window_t window,
+                            xcb_atom_t property) {
+  xcb_generic_error_t* error = nullptr;
+  const XReply<xcb_get_property_reply_t> reply(
+      xcb_get_property_reply(
+          connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_WINDOW, 0, 1),
+          &error),
+      &std::free);
+  // A window that is gone answers with an error, taken here so that Qt does
+  // not print it as a fault of its own.
+  const XReply<xcb_generic_error_t> gone(error, &std::free);
+  if (reply == nullptr || xcb_get_property_value_length(reply.get()) < 4) return XCB_WINDOW_NONE;
+  return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+}
+
+// A running window manager names a check window of its own on the root
+// window, and names that window again on the check window itself. A manager
+// that has quit leaves its name on the root behind, but its check window
+// went with it, so both names are asked for.
 bool WindowManagerRuns() {
   // Other platforms (Wayland, offscreen) hand out the focus themselves.
   if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
@@ -32,12 +51,8 @@ bool WindowManagerRuns() {
       &std::free);
   if (atom == nullptr || atom->atom == XCB_ATOM_NONE) return false;
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-  const XReply<xcb_get_property_reply_t> check(
-      xcb_get_property_reply(
-          connection, xcb_get_property(connection, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1),
-          nullptr),
-      &std::free);
-  return check != nullptr && xcb_get_property_value_length(check.get()) > 0;
+  const xcb_window_t check = WindowProperty(connection, root, atom->atom);
+  return check != XCB_WINDOW_NONE && WindowProperty(connection, check, atom->atom) == check;
 }
 
 }  // namespace

@@ -65,7 +65,17 @@ void Form1::SwitchTileSymbols() {
 // The game and the sound output both keep the flags of the Windows call.
 static_assert(game::kSoundAsync == sound::kPlayAsync && game::kSoundWait == sound::kPlayAndWait);
 
-void Form1::PlaySound(const std::string& file, int flags) { sound_.Play(file, flags); }
+// A sound that holds the game (a blocker's, the game end's) keeps the event
+// loop from painting until it ends: the window first paints what the drop
+// changed, so that the move does not look refused. Only the window's
+// pending paint is delivered; clicks and the timer wait for the sound, as
+// they always have.
+void Form1::PlaySound(const std::string& file, int flags) {
+  if ((flags & sound::kPlayAsync) == 0) {
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+  }
+  sound_.Play(file, flags);
+}
 
 void Form1::cmdGo_Click() {
   ui_.picCanvas->DrawTree(random_, [] { QCoreApplication::processEvents(); });

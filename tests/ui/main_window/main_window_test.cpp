@@ -49,10 +49,6 @@ TEST_F(Form1Test, ControlsSitAtTheirPlaces) {
 
 TEST_F(Form1Test, StartUpShowsAnEmptyBoardAScoreOfNothingAndATree) {
   EXPECT_EQ(ScoreLabel(form)->text(), "0");
-  EXPECT_EQ(CommandButton(form, kSpielStarten)->text(), "startigi &ludon");
-  EXPECT_EQ(CommandButton(form, kSpielAbbrechen)->text(), QString::fromUtf8("ĉesigi &partion"));
-  EXPECT_EQ(CommandButton(form, kFelderGrundfarbe)->text(),
-            QString::fromUtf8("ŝanĝi fonan &koloron"));
   EXPECT_FALSE(RulesPanel(form)->isVisibleTo(&form));
   EXPECT_FALSE(InformationPanel(form)->isVisibleTo(&form));
   EXPECT_FALSE(CmdGo(form)->isVisibleTo(&form));
