@@ -88,7 +88,10 @@ void Game::Diagonalen() {
 }
 
 void Game::StreifenLeeren(int first, int stride) {
-  for (int k = 0; k < 5; ++k) FeldLeeren(first + k * stride);
+  std::array<int, 5> fields{};
+  for (int k = 0; k < 5; ++k) fields[k] = first + k * stride;
+  TellDissolving(Shape::kStripe, fields);
+  for (int field : fields) FeldLeeren(field);
 }
 
 void Game::SpalteLeeren(int first) { StreifenLeeren(first, kColumnStripes.stride); }
@@ -153,7 +156,19 @@ void Game::QuadrateUnten() {
 }
 
 void Game::QuadratLeeren(int first) {
-  for (int offset : kSquareOffsets) FeldLeeren(first + offset);
+  std::array<int, 9> fields{};
+  for (std::size_t k = 0; k < fields.size(); ++k) fields[k] = first + kSquareOffsets[k];
+  TellDissolving(Shape::kSquare, fields);
+  for (int field : fields) FeldLeeren(field);
+}
+
+// A shape shows one colour; its jokers stand in for it.
+void Game::TellDissolving(Shape shape, std::span<const int> fields) {
+  PictureId colour = kJoker;
+  for (int field : fields) {
+    if (board_[field].Picture != kJoker) colour = board_[field].Picture;
+  }
+  host_.ShapeDissolving(shape, fields.front(), fields.back(), colour);
 }
 
 void Game::QuadrateObenTreffer() {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/main_window/field_box.h"
+#include "ui/main_window/spoken_news.h"
 
 namespace breliko::ui {
 
@@ -137,6 +138,8 @@ class WindowInterface : public QAccessibleWidget {
       if (control == nullptr || !control->isHidden()) children.push_back(child);
     }
     if (board != nullptr) children.push_back(QAccessible::queryAccessibleInterface(board));
+    auto* news = widget()->findChild<SpokenNews*>(QString(), Qt::FindDirectChildrenOnly);
+    if (news != nullptr) children.push_back(QAccessible::queryAccessibleInterface(news));
     return children;
   }
 };
