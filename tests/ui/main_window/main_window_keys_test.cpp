@@ -459,6 +459,12 @@ TEST_F(KeysTest, TheStartADropByKeysAndACancelTellTheTilesTheFieldsShow) {
     EXPECT_TRUE(told.contains(tile)) << told.toStdString() << " lacks " << tile.toStdString();
   }
 
+  // A tile let go beside the board is no drop, and tells nothing.
+  FieldBox* tile = Field(form, FirstField(form.game(), true));
+  QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(31, 31));
+  QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(&form, QPoint(5, 5)));
+  EXPECT_EQ(News(form), told);
+
   const std::vector<bool> before = Occupied(form);
   Walk(FirstField(form.game(), true));
   Key(Qt::Key_Space);
