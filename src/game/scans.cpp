@@ -89,7 +89,7 @@ void Game::Diagonalen() {
 
 void Game::StreifenLeeren(int first, int stride) {
   std::array<int, 5> fields{};
-  for (int k = 0; k < 5; ++k) fields[k] = first + k * stride;
+  for (std::size_t k = 0; k < fields.size(); ++k) fields[k] = first + int(k) * stride;
   TellDissolving(Shape::kStripe, fields);
   for (int field : fields) FeldLeeren(field);
 }

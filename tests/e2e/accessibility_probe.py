@@ -61,6 +61,13 @@ def check_board():
     expected = [f"vico {i // 9 + 1}, kolumno {i % 9 + 1}: " for i in range(81)]
     if len(names) != 81 or not all(n.startswith(e) for n, e in zip(names, expected)):
         sys.exit(f"FAIL: the board's {len(names)} children are named {names[:3]} ...")
+    # The fields are the board's alone, and beside the board the window
+    # holds the notification that tells what a drop brought.
+    beside = [n.name for n in window if n.name.startswith("vico ")]
+    if beside:
+        sys.exit(f"FAIL: fields lie beside the board as well: {beside[:3]} ...")
+    if not any(n.getRole() == pyatspi.ROLE_NOTIFICATION for n in window):
+        sys.exit("FAIL: the window holds no notification for the news of a drop")
     # The tree's button and the colour prototypes are never shown.
     hidden = [n.name for n in descendants(window)
               if n.name == "Go" or n.getState().contains(pyatspi.STATE_VISIBLE) is False

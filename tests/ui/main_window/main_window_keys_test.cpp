@@ -482,6 +482,21 @@ TEST_F(KeysTest, TheStartADropByKeysAndACancelTellTheTilesTheFieldsShow) {
   EXPECT_EQ(News(form), QString::fromUtf8("Partio ĉesigita."));
 }
 
+TEST_F(KeysTest, AStripeByKeysTellsItsPointsAndTheNewScore) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  form.cmdSpielAbbrechen_Click();
+  const game::Field red{game::kRed, std::string(game::kPrototypeTags[game::kRed]), 1, true};
+  for (int field : {0, 1, 2, 3, 9}) form.game().SetField(field, red);
+  Walk(9);
+  Key(Qt::Key_Space);
+  Walk(4);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(News(form).toStdString(),
+            "La kampo iris al vico 1, kolumno 5. Ruĝa strio solviĝis de vico 1, kolumno 1 ĝis "
+            "vico 1, kolumno 5: 4 poentoj. Poentoj: 4.");
+}
+
 // The name window takes the focus at once, where a reader drops the news
 // of the end for it: the window opens named by that news.
 TEST_F(KeysTest, AFullBoardTellsTheEndAndTheNameWindowOpensWithIt) {
