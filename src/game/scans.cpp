@@ -88,8 +88,8 @@ void Game::Diagonalen() {
 }
 
 void Game::StreifenLeeren(int first, int stride) {
-  std::array<int, 5> fields{};
-  for (std::size_t k = 0; k < fields.size(); ++k) fields[k] = first + int(k) * stride;
+  const std::array<int, 5> fields = {first, first + stride, first + 2 * stride, first + 3 * stride,
+                                     first + 4 * stride};
   TellDissolving(Shape::kStripe, fields);
   for (int field : fields) FeldLeeren(field);
 }
