@@ -1,6 +1,8 @@
 // Finding stripes of five and squares of three by three. A scan first sums
 // the field values of every candidate position, then tests the positions in
 // a fixed order and dissolves the first that shows one colour, and only it.
+#include <algorithm>
+
 #include "game/game.h"
 #include "game/winning_sums.h"
 
@@ -157,7 +159,8 @@ void Game::QuadrateUnten() {
 
 void Game::QuadratLeeren(int first) {
   std::array<int, 9> fields{};
-  for (std::size_t k = 0; k < fields.size(); ++k) fields[k] = first + kSquareOffsets[k];
+  std::transform(kSquareOffsets.begin(), kSquareOffsets.end(), fields.begin(),
+                 [first](int offset) { return first + offset; });
   TellDissolving(Shape::kSquare, fields);
   for (int field : fields) FeldLeeren(field);
 }

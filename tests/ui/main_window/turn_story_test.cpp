@@ -76,11 +76,12 @@ TEST(TurnStory, EachKindOfDropIsToldInItsOwnWords) {
        Joined({kThreeNewTiles, kNoChances}),
        std::string("La kampo iris al vico 1, kolumno 5. ") + kThreeNewTilesTold},
       {"a stripe down a column, its joker standing in for red",
-       {". J . . . . . . R", ". R . . . . . . .", ". R . . . . . . .", ". R . . . . . . ."},
+       {". . . . . . . . R", ". R . . . . . . .", ". R . . . . . . .", ". R . . . . . . .",
+        ". J . . . . . . ."},
        8,
-       37,
+       1,
        {},
-       "La kampo iris al vico 5, kolumno 2. Ruĝa strio solviĝis de vico 1, kolumno 2 ĝis "
+       "La kampo iris al vico 1, kolumno 2. Ruĝa strio solviĝis de vico 1, kolumno 2 ĝis "
        "vico 5, kolumno 2: 4 poentoj. Poentoj: 4."},
       {"a square, and the colour its reward burns",
        {"B B B . . . . . .", "B B B . . . . . .", "B B . . . . . . .", ". . . B . . . . G"},
