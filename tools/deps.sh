@@ -17,7 +17,7 @@ PLAY_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-xkb-utils x11-utils openbox libxtst-dev
-  dbus at-spi2-core python3-pyatspi
+  dbus at-spi2-core python3-pyatspi orca
   desktop-file-utils appstream help2man
   pulseaudio pulseaudio-utils python3
   dbus-daemon procps

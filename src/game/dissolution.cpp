@@ -33,6 +33,7 @@ void Game::ZufallsAufloesung() {
 
 void Game::FarbeMarkieren(int colour) {
   host_.SetWindowColour(kFlashColour);
+  host_.ColourBurning(colour);
   for (Field& field : board_) {
     if (field.Picture == colour) field.Tag = std::string(kMarkedTag);
   }

@@ -41,6 +41,7 @@ void Game::picP_DragDrop(int Index, int Source) {
     source.Tag = std::string(kEmptyTag);
     FeldGeaendert(Index);
     FeldGeaendert(Source);
+    host_.TileMoved(Source, Index);
   }
 
   // A stripe or square made by the move ends the turn at once.
@@ -113,12 +114,14 @@ void Game::FeldSperren() {
   field.Tag = std::string(kBlockerTag);
   field.DragMode = 0;
   FeldGeaendert(position);
+  host_.BlockerPlaced(position);
   TonSpielen(kSoundBlocker, kSoundWait);
 }
 
 void Game::Spielende() {
   TonSpielen(kSoundGameEnd, kSoundWait);
   AlleFelderFreigeben(false);
+  host_.GameEnded(Punkte_);
   if (Punkte_ > HighscoreGrenze_) host_.RequestHighscoreEntry(Punkte_);
 }
 

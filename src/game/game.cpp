@@ -85,6 +85,7 @@ void Game::Belegen(int index, int colour) {
   field.Tag = std::string(kPrototypeTags[colour]);
   field.DragMode = 1;
   FeldGeaendert(index);
+  host_.TilePlaced(index);
 }
 
 void Game::FeldLeeren(int index) {

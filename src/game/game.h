@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "game/board.h"
@@ -114,6 +115,7 @@ class Game {
   void DiagonaleRechtsLeeren(int first);
   void DiagonaleLinksLeeren(int first);
   void QuadratLeeren(int first);
+  void TellDissolving(Shape shape, std::span<const int> fields);
 
   GameHost& host_;
   RandomSource& random_;

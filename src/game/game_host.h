@@ -3,7 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "game/board.h"
+
 namespace breliko::game {
+
+// What a scoring dissolution took from the board.
+enum class Shape { kStripe, kSquare };
 
 struct Rgb {
   std::uint8_t r = 0;
@@ -46,6 +51,25 @@ class GameHost {
   virtual int ReadHighscoreThreshold() = 0;
   // A finished game beat the tenth place: ask the player for a name.
   virtual void RequestHighscoreEntry(int punkte) = 0;
+
+  // --- What happens in a turn, told as it happens --------------------------
+  // For a player who follows the game by ear; each comes right after the
+  // change it names, and a window that shows the board may leave them alone.
+  // The tile of field `from` went to the empty field `to`.
+  virtual void TileMoved(int /*from*/, int /*to*/) {}
+  // A stripe or square of `colour` (the joker's when jokers alone made it)
+  // is emptied from field `first` to field `last`; its points follow.
+  virtual void ShapeDissolving(Shape /*shape*/, int /*first*/, int /*last*/, PictureId /*colour*/) {
+  }
+  // A new tile came on field `index`, at the start or after a turn.
+  virtual void TilePlaced(int /*index*/) {}
+  // Every tile of `colour` caught fire.
+  virtual void ColourBurning(PictureId /*colour*/) {}
+  // A blocker came on field `index`.
+  virtual void BlockerPlaced(int /*index*/) {}
+  // The board is full and the game is over with `punkte`; a name is asked
+  // for after this, when the score is high enough.
+  virtual void GameEnded(int /*punkte*/) {}
 };
 
 }  // namespace breliko::game

@@ -1,6 +1,8 @@
 // Finding stripes of five and squares of three by three. A scan first sums
 // the field values of every candidate position, then tests the positions in
 // a fixed order and dissolves the first that shows one colour, and only it.
+#include <algorithm>
+
 #include "game/game.h"
 #include "game/winning_sums.h"
 
@@ -88,7 +90,10 @@ void Game::Diagonalen() {
 }
 
 void Game::StreifenLeeren(int first, int stride) {
-  for (int k = 0; k < 5; ++k) FeldLeeren(first + k * stride);
+  const std::array<int, 5> fields = {first, first + stride, first + 2 * stride, first + 3 * stride,
+                                     first + 4 * stride};
+  TellDissolving(Shape::kStripe, fields);
+  for (int field : fields) FeldLeeren(field);
 }
 
 void Game::SpalteLeeren(int first) { StreifenLeeren(first, kColumnStripes.stride); }
@@ -153,7 +158,20 @@ void Game::QuadrateUnten() {
 }
 
 void Game::QuadratLeeren(int first) {
-  for (int offset : kSquareOffsets) FeldLeeren(first + offset);
+  std::array<int, 9> fields{};
+  std::transform(kSquareOffsets.begin(), kSquareOffsets.end(), fields.begin(),
+                 [first](int offset) { return first + offset; });
+  TellDissolving(Shape::kSquare, fields);
+  for (int field : fields) FeldLeeren(field);
+}
+
+// A shape shows one colour; its jokers stand in for it.
+void Game::TellDissolving(Shape shape, std::span<const int> fields) {
+  PictureId colour = kJoker;
+  for (int field : fields) {
+    if (board_[field].Picture != kJoker) colour = board_[field].Picture;
+  }
+  host_.ShapeDissolving(shape, fields.front(), fields.back(), colour);
 }
 
 void Game::QuadrateObenTreffer() {

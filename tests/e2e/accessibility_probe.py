@@ -1,7 +1,7 @@
 """Reads the BRELIKO window through the accessibility bus, as a screen
 reader would, and checks what it finds.
 
-    accessibility_probe.py board           the window's name and the 9 x 9 grid
+    accessibility_probe.py board           the window's name and its 81 fields
     accessibility_probe.py focused PREFIX  waits until the focused object's
                                            name starts with PREFIX
     accessibility_probe.py press NAME      presses the button of that name in
@@ -52,21 +52,29 @@ def check_board():
     window = wait_for("the program's window on the accessibility bus", game_window)
     if window.name != "BRELIKO":
         sys.exit(f"FAIL: the window is named {window.name!r}, not 'BRELIKO'")
-    board = wait_for("a table in the window", lambda: next(
-        (n for n in descendants(window) if n.getRole() == pyatspi.ROLE_TABLE), None))
-    table = board.queryTable()
-    cells = [board.getChildAtIndex(i) for i in range(board.childCount)]
-    named = [c.name for c in cells if c.getRole() == pyatspi.ROLE_TABLE_CELL]
-    seen = f"{table.nRows} x {table.nColumns}, {board.childCount} children, {len(named)} named cells"
-    if (table.nRows, table.nColumns, len(named)) != (9, 9, 81):
-        sys.exit(f"FAIL: the board is {seen}")
-    corners = {(0, 0): "vico 1, kolumno 1: ", (2, 4): "vico 3, kolumno 5: ",
-               (8, 8): "vico 9, kolumno 9: "}
-    for (row, column), prefix in corners.items():
-        name = table.getAccessibleAt(row, column).name
-        if not name.startswith(prefix):
-            sys.exit(f"FAIL: the cell in row {row}, column {column} is named {name!r}")
-    print(f"ok:   a window named BRELIKO with a board of {seen}")
+    board = wait_for("the board in the window", lambda: next(
+        (n for n in descendants(window) if n.name == "ludtabulo"), None))
+    # A table would make a screen reader read a whole row at each step.
+    if board.getRole() == pyatspi.ROLE_TABLE:
+        sys.exit("FAIL: the board is a table")
+    names = [board.getChildAtIndex(i).name for i in range(board.childCount)]
+    expected = [f"vico {i // 9 + 1}, kolumno {i % 9 + 1}: " for i in range(81)]
+    if len(names) != 81 or not all(n.startswith(e) for n, e in zip(names, expected)):
+        sys.exit(f"FAIL: the board's {len(names)} children are named {names[:3]} ...")
+    # The fields are the board's alone, and beside the board the window
+    # holds the notification that tells what a drop brought.
+    beside = [n.name for n in window if n.name.startswith("vico ")]
+    if beside:
+        sys.exit(f"FAIL: fields lie beside the board as well: {beside[:3]} ...")
+    if not any(n.getRole() == pyatspi.ROLE_NOTIFICATION for n in window):
+        sys.exit("FAIL: the window holds no notification for the news of a drop")
+    # The tree's button and the colour prototypes are never shown.
+    hidden = [n.name for n in descendants(window)
+              if n.name == "Go" or n.getState().contains(pyatspi.STATE_VISIBLE) is False
+              and n.getRole() != pyatspi.ROLE_FILLER]
+    if hidden:
+        sys.exit(f"FAIL: controls the window never shows are exposed: {hidden}")
+    print(f"ok:   a window named BRELIKO with a board of 81 fields, row by row")
 
 
 def focused_name():

@@ -70,6 +70,7 @@ Form2::Form2(QWidget* parent) : HighscoreDialog(kGroesse, QStringLiteral("Highsc
     txtPerson[zeile] = MakeTextBox(this, Zelle(kPerson, zeile), kPerson.alignment, farbe);
     txtPerson[zeile]->setReadOnly(true);
     txtDatum[zeile] = MakeTextBox(this, Zelle(kDatum, zeile), kDatum.alignment, farbe);
+    NameThePlace(zeile);
   }
   for (QLineEdit* zelle : {txtRang[kVersteckteZeile], txtWert[kVersteckteZeile],
                            txtPerson[kVersteckteZeile], txtDatum[kVersteckteZeile]}) {
@@ -87,6 +88,16 @@ Form2::Form2(QWidget* parent) : HighscoreDialog(kGroesse, QStringLiteral("Highsc
   lblMeldung->setFont(SudEuroFont(kSmallPx));
   SetPaletteColour(lblMeldung, QPalette::WindowText, kMeldungFarbe);
   lblMeldung->setVisible(false);
+}
+
+// A screen reader reads the list as ten places, each box named by its
+// place: "loko 3", "loko 3, poentoj", "loko 3, nomo", "loko 3, dato".
+void Form2::NameThePlace(int zeile) {
+  const QString loko = QStringLiteral("loko %1").arg(zeile + 1);
+  txtRang[zeile]->setAccessibleName(loko);
+  txtWert[zeile]->setAccessibleName(loko + QStringLiteral(", poentoj"));
+  txtPerson[zeile]->setAccessibleName(loko + QStringLiteral(", nomo"));
+  txtDatum[zeile]->setAccessibleName(loko + QStringLiteral(", dato"));
 }
 
 void Form2::ZeileZeigen(int zeile, const highscore::HighscoreEntry& eintrag) {

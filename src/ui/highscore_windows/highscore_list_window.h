@@ -45,6 +45,9 @@ class Form2 : public HighscoreDialog {
   void MeldungLoeschen();
 
   void cmdWeiter_Click();
+
+ private:
+  void NameThePlace(int zeile);
 };
 
 }  // namespace breliko::ui

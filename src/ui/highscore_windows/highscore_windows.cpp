@@ -69,9 +69,10 @@ void HighscoreWindows::cmdHighscoreAnzeigen_Click() {
 
 void HighscoreWindows::Zeigen() { cmdHighscoreAnzeigen_Click(); }
 
-void HighscoreWindows::NeuerHighscore(int punkte) {
+void HighscoreWindows::NeuerHighscore(int punkte, const QString& anlass) {
   // The file holds 16 bits; the game's score never leaves that range.
   using Limits = std::numeric_limits<qint16>;
+  form3()->setAccessibleName(anlass);
   form3()->NamenErfragen(qint16(std::clamp<int>(punkte, Limits::min(), Limits::max())));
 }
 

@@ -38,7 +38,9 @@ class HighscoreWindows : public QObject {
 
   // Game end with a score above the threshold: asks for the name without
   // waiting. The entry keeps this score, whatever happens meanwhile.
-  void NeuerHighscore(int punkte);
+  // `anlass` tells a screen reader why the window opened (the game's end
+  // and its score): the window's name is what a reader speaks first.
+  void NeuerHighscore(int punkte, const QString& anlass = QString());
 
   // Asks, without waiting, whether the list should be emptied.
   void cmdHighscoreErneuern_Click();

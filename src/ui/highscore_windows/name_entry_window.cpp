@@ -36,6 +36,7 @@ Form3::Form3(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
   lblFrage = MakeQuestion(this, form3::kLblFrage,
                           QStringLiteral("Kiu atingis tian grandan nombron da punktoj?"), true);
   txtEingabeNamen = MakeTextBox(this, form3::kTxtEingabeNamen, Qt::AlignLeft);
+  txtEingabeNamen->setAccessibleName(lblFrage->text());
   cmdWeiter = MakeGreenButton(this, form3::kCmdWeiter, QStringLiteral("&kontinui"),
                               SansSerifFont(kSmallPx));
   connect(cmdWeiter, &QPushButton::clicked, this, &Form3::cmdWeiter_Click);

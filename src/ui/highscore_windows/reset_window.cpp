@@ -25,6 +25,9 @@ Form4::Form4(Form2* liste, const highscore::HighscoreFile* datei, QWidget* paren
     : HighscoreDialog(form4::kGroesse, QString(), parent), liste_(liste), datei_(datei) {
   lblFrage = MakeQuestion(this, form4::kLblFrage,
                           QStringLiteral("Ĉu efektive vi volas dissolvigi la highscore?"), false);
+  // The window has no title: a screen reader names it by its question,
+  // whose two answers are its buttons.
+  setAccessibleName(lblFrage->text());
   cmdJa = MakeGreenButton(this, form4::kCmdJa, QStringLiteral("&jes"), SudEuroFont(kSmallPx));
   cmdNein = MakeGreenButton(this, form4::kCmdNein, QStringLiteral("&ne"), SudEuroFont(kSmallPx));
   connect(cmdJa, &QPushButton::clicked, this, &Form4::cmdJa_Click);

@@ -1,4 +1,4 @@
-// Main window: the board as a screen reader meets it, a grid of 81 fields.
+// Main window: the board as a screen reader meets it, 81 named fields.
 #include "ui/main_window/board_accessibility.h"
 
 #include <QAccessibleWidget>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/main_window/field_box.h"
+#include "ui/main_window/spoken_news.h"
 
 namespace breliko::ui {
 
@@ -30,8 +31,10 @@ bool IsBoardField(const BoardAccessibility* board, const QObject* object) {
   return false;
 }
 
-// The board: a table whose cells are the field widgets' own interfaces.
-class BoardInterface : public QAccessibleInterface, public QAccessibleTableInterface {
+// The board: a group of 81 fields, row by row. It is no table on purpose:
+// a screen reader reads a whole table row on each step up or down, and the
+// player wants to hear the one field the cursor came to.
+class BoardInterface : public QAccessibleInterface {
  public:
   explicit BoardInterface(BoardAccessibility* board) : board_(board) {}
 
@@ -67,44 +70,16 @@ class BoardInterface : public QAccessibleInterface, public QAccessibleTableInter
   }
   void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QRect rect() const override { return child(0)->rect().united(child(childCount() - 1)->rect()); }
-  QAccessible::Role role() const override { return QAccessible::Table; }
+  QAccessible::Role role() const override { return QAccessible::Grouping; }
   QAccessible::State state() const override { return {}; }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
-    return nullptr;
-  }
-
-  // The table: nine by nine, nothing selected, nothing to select.
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
-  QAccessibleInterface* cellAt(int row, int column) const override {
-    if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return nullptr;
-    return child(row * kColumns + column);
-  }
-  int selectedCellCount() const override { return 0; }
-  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-  QString columnDescription(int /*column*/) const override { return {}; }
-  QString rowDescription(int /*row*/) const override { return {}; }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  int columnCount() const override { return kColumns; }
-  int rowCount() const override { return kRows; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int /*column*/) const override { return false; }
-  bool isRowSelected(int /*row*/) const override { return false; }
-  bool selectRow(int /*row*/) override { return false; }
-  bool selectColumn(int /*column*/) override { return false; }
-  bool unselectRow(int /*row*/) override { return false; }
-  bool unselectColumn(int /*column*/) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
  private:
   QPointer<BoardAccessibility> board_;
 };
 
-// A field: a cell of the board table, focused while the cursor is on it.
-class FieldInterface : public QAccessibleWidget, public QAccessibleTableCellInterface {
+// A field: named by its row, its column and what lies on it, focused while
+// the cursor is on it.
+class FieldInterface : public QAccessibleWidget {
  public:
   FieldInterface(FieldBox* field, BoardAccessibility* board)
       : QAccessibleWidget(field, QAccessible::Cell), board_(board) {}
@@ -118,21 +93,6 @@ class FieldInterface : public QAccessibleWidget, public QAccessibleTableCellInte
     state.focused = board_ != nullptr && board_->FocusedField() == Index();
     return state;
   }
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TableCellInterface) {
-      return static_cast<QAccessibleTableCellInterface*>(this);
-    }
-    return QAccessibleWidget::interface_cast(type);
-  }
-
-  bool isSelected() const override { return false; }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return Index() % kColumns; }
-  int rowIndex() const override { return Index() / kColumns; }
-  int columnExtent() const override { return 1; }
-  int rowExtent() const override { return 1; }
-  QAccessibleInterface* table() const override { return parent(); }
 
  private:
   int Index() const { return static_cast<FieldBox*>(widget())->Index(); }
@@ -140,7 +100,9 @@ class FieldInterface : public QAccessibleWidget, public QAccessibleTableCellInte
 };
 
 // The main window: its own controls, with the 81 fields gathered into the
-// board.
+// board. A control the window keeps hidden (the start button during a game,
+// the colour prototypes, the tree's button) is not there for the reader
+// either.
 class WindowInterface : public QAccessibleWidget {
  public:
   explicit WindowInterface(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -171,9 +133,13 @@ class WindowInterface : public QAccessibleWidget {
     std::vector<QAccessibleInterface*> children;
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
       QAccessibleInterface* child = QAccessibleWidget::child(i);
-      if (child != nullptr && !IsBoardField(board, child->object())) children.push_back(child);
+      if (child == nullptr || IsBoardField(board, child->object())) continue;
+      const auto* control = qobject_cast<const QWidget*>(child->object());
+      if (control == nullptr || !control->isHidden()) children.push_back(child);
     }
     if (board != nullptr) children.push_back(QAccessible::queryAccessibleInterface(board));
+    auto* news = widget()->findChild<SpokenNews*>(QString(), Qt::FindDirectChildrenOnly);
+    if (news != nullptr) children.push_back(QAccessible::queryAccessibleInterface(news));
     return children;
   }
 };

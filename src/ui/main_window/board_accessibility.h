@@ -1,4 +1,4 @@
-// Main window: the board as a screen reader meets it, a grid of 81 fields.
+// Main window: the board as a screen reader meets it, 81 named fields.
 #pragma once
 
 #include <QObject>
@@ -12,9 +12,9 @@ class FieldBox;
 
 // The board has no widget of its own: its fields lie on the main window
 // among the buttons. For a screen reader this object stands for the board,
-// a table of nine rows and nine columns whose cells are the fields, each
-// named as it shows ("vico 3, kolumno 5: ruĝa"). The field under the cursor
-// counts as focused while the board has the keyboard focus.
+// a group of the 81 fields row by row, each named as it shows
+// ("vico 3, kolumno 5: ruĝa"). The field under the cursor counts as
+// focused while the board has the keyboard focus.
 class BoardAccessibility : public QObject {
   Q_OBJECT
 

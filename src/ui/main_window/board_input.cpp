@@ -125,7 +125,10 @@ void BoardInput::EndDrag(QPoint globalPosition) {
   dragSource_ = -1;
   dragOutline_->hide();
   const int target = FieldAt(globalPosition);
-  if (target >= 0) game_.picP_DragDrop(target, source);
+  if (target < 0) return;
+  emit Dropping();
+  game_.picP_DragDrop(target, source);
+  emit Dropped();
 }
 
 // The board field under a point of the screen, or -1 for a gap between

@@ -51,6 +51,10 @@ class BoardInput : public QObject {
  signals:
   // The cursor came to rest on a field with the keyboard focus.
   void CursorFocused(int field);
+  // A drop, by mouse or keys, is handed to the game, and the game is done
+  // with it.
+  void Dropping();
+  void Dropped();
 
  protected:
   // Space, Enter and Escape on the cursor; the cursor goes when the board

@@ -19,12 +19,21 @@ constexpr const char* kEmpty = "malplena";
 QString FieldName(int index, game::PictureId picture) {
   const bool known = picture >= 0 && picture < game::kPrototypeCount;
   const char* content = known ? kContents[picture] : kEmpty;
-  return QStringLiteral("vico %1, kolumno %2: %3")
-      .arg(index / game::kColumns + 1)
-      .arg(index % game::kColumns + 1)
-      .arg(QString::fromUtf8(content));
+  return FieldPlace(index) + QStringLiteral(": ") + QString::fromUtf8(content);
 }
 
 QString ScoreName(int punkte) { return QStringLiteral("poentoj: %1").arg(punkte); }
+
+QString FieldPlace(int index) {
+  return QStringLiteral("vico %1, kolumno %2")
+      .arg(index / game::kColumns + 1)
+      .arg(index % game::kColumns + 1);
+}
+
+QString ColourWord(game::PictureId colour) {
+  if (colour == game::kJoker) return QStringLiteral("ĵokera");
+  const bool known = colour >= 0 && colour < game::kJoker;
+  return known ? QString::fromUtf8(kContents[colour]) : QString();
+}
 
 }  // namespace breliko::ui

@@ -15,4 +15,11 @@ QString FieldName(int index, game::PictureId picture);
 // The score label's accessible name, as in "poentoj: 12".
 QString ScoreName(int punkte);
 
+// Where a field lies, as its name begins: "vico 3, kolumno 5".
+QString FieldPlace(int index);
+
+// A colour as the word before a noun, "ruĝa" to "magenta", and "ĵokera"
+// for the jokers.
+QString ColourWord(game::PictureId colour);
+
 }  // namespace breliko::ui

@@ -16,6 +16,7 @@
 #include "ui/main_window/board_accessibility.h"
 #include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
+#include "ui/main_window/spoken_news.h"
 #include "ui/main_window/tree_canvas.h"
 #include "ui/main_window/window_frame.h"
 
@@ -53,6 +54,8 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
       game_(*this, random) {
   // Before anything gets a name, which makes Qt ask for its interface.
   BoardAccessibility::Install();
+  SpokenNews::Install();
+  news_ = new SpokenNews(this);
   boardAccessibility_ = new BoardAccessibility(
       ui_.picP, [this] { return input_ != nullptr ? input_->FocusedField() : -1; }, this);
   setObjectName("Form1");
@@ -72,6 +75,8 @@ Form1::Form1(sound::SoundOutput& sound, game::RandomSource& random,
   input_ = new BoardInput(*this, ui_.picP, game_, {ui_.txtSpielregeln, ui_.txtInformation});
   connect(input_, &BoardInput::CursorFocused, this,
           [this](int field) { boardAccessibility_->ReportFocus(field); });
+  connect(input_, &BoardInput::Dropping, this, &Form1::BeginDropStory);
+  connect(input_, &BoardInput::Dropped, this, &Form1::TellDropStory);
   auto* symbols = new QShortcut(QKeySequence(kTileSymbolsKey), this);
   connect(symbols, &QShortcut::activated, this, &Form1::SwitchTileSymbols);
   quit_ = [] { QCoreApplication::exit(0); };

@@ -11,6 +11,7 @@
 #include "highscore/highscore_file.h"
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/main_window_controls.h"
+#include "ui/main_window/turn_story.h"
 #include "ui/main_window/window_frame.h"
 
 namespace breliko::sound {
@@ -22,6 +23,7 @@ namespace breliko::ui {
 class BoardAccessibility;
 class BoardInput;
 class HighscoreWindows;
+class SpokenNews;
 
 // The main window: the board on the left, title, score, tree and command
 // buttons on the right, the rules and information panels over the board.
@@ -78,6 +80,12 @@ class Form1 : public QWidget, public game::GameHost {
   void LoadDialogs() override;
   int ReadHighscoreThreshold() override;
   void RequestHighscoreEntry(int punkte) override;
+  void TileMoved(int from, int to) override;
+  void ShapeDissolving(game::Shape shape, int first, int last, game::PictureId colour) override;
+  void TilePlaced(int index) override;
+  void ColourBurning(game::PictureId colour) override;
+  void BlockerPlaced(int index) override;
+  void GameEnded(int punkte) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -91,6 +99,8 @@ class Form1 : public QWidget, public game::GameHost {
   void FitToScreen();
   TilePicture PictureOf(game::PictureId picture) const;
   void SwitchTileSymbols();
+  void BeginDropStory();
+  void TellDropStory();
 
   sound::SoundOutput& sound_;
   game::RandomSource& random_;
@@ -103,6 +113,10 @@ class Form1 : public QWidget, public game::GameHost {
   std::unique_ptr<HighscoreWindows> highscore_;
   BoardAccessibility* boardAccessibility_ = nullptr;
   BoardInput* input_ = nullptr;
+  // What a start, a drop or a cancel brought, for a screen reader to speak.
+  TurnStory story_;
+  SpokenNews* news_ = nullptr;
+  int dropsRunning_ = 0;  // a drop released inside another one's tree
   std::function<void()> quit_;
   bool tileSymbols_ = false;
   std::function<void(bool)> tileSymbolsSwitched_;

@@ -12,20 +12,26 @@
 #include "ui/main_window/board_input.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/spoken_news.h"
 
 namespace breliko::ui {
 
 using namespace form1;
 
 // A tile held with the keys is put back first: it belonged to the old game.
+// A screen reader then tells where the first tiles lie.
 void Form1::cmdSpielStarten_Click() {
   input_->PutBack();
+  story_.Started();
   game_.cmdSpielStarten_Click();
+  news_->Tell(story_.Take());
 }
 
 void Form1::cmdSpielAbbrechen_Click() {
   input_->PutBack();
+  story_.Cancelled();
   game_.cmdSpielAbbrechen_Click();
+  news_->Tell(story_.Take());
 }
 
 // The switch's caption names what the next click does, and the click reads

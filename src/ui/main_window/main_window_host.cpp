@@ -15,6 +15,7 @@
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/field_names.h"
 #include "ui/main_window/main_window.h"
+#include "ui/main_window/spoken_news.h"
 #include "ui/main_window/tree_canvas.h"
 
 namespace breliko::ui {
@@ -45,6 +46,37 @@ void Form1::FieldChanged(int index) {
 void Form1::ScoreChanged(int punkte) {
   ui_.lblPunkte->setText(QString::number(punkte));
   Rename(ui_.lblPunkte, ScoreName(punkte));
+  story_.Scored(punkte);
+}
+
+// --- the story of a turn, for a screen reader --------------------------------
+// A drop released while another one's tree lets events run is ignored by
+// the game; the story belongs to the first.
+void Form1::BeginDropStory() {
+  if (dropsRunning_++ == 0) story_.Dropped();
+}
+
+void Form1::TellDropStory() {
+  if (--dropsRunning_ == 0) news_->Tell(story_.Take());
+}
+
+void Form1::TileMoved(int /*from*/, int to) { story_.Moved(to); }
+
+void Form1::ShapeDissolving(game::Shape shape, int first, int last, game::PictureId colour) {
+  story_.Dissolving(shape, first, last, colour);
+}
+
+void Form1::TilePlaced(int index) { story_.Placed(index, game_.picP(index).Picture); }
+
+void Form1::ColourBurning(game::PictureId colour) { story_.Burning(colour); }
+
+void Form1::BlockerPlaced(int index) { story_.Blocked(index); }
+
+// The end is told at once, before a name window opens and takes the
+// reader's attention.
+void Form1::GameEnded(int punkte) {
+  story_.Ended(punkte);
+  news_->Tell(story_.Take());
 }
 
 TilePicture Form1::PictureOf(game::PictureId picture) const { return {picture, tileSymbols_}; }
@@ -139,6 +171,8 @@ void Form1::LoadDialogs() {
 
 int Form1::ReadHighscoreThreshold() { return highscore_->HighscoreGrenzeLesen(); }
 
-void Form1::RequestHighscoreEntry(int punkte) { highscore_->NeuerHighscore(punkte); }
+// The end was told just now; a screen reader drops that news for the name
+// window taking the focus, so the window itself opens with it.
+void Form1::RequestHighscoreEntry(int punkte) { highscore_->NeuerHighscore(punkte, news_->Text()); }
 
 }  // namespace breliko::ui

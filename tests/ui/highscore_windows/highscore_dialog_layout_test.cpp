@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,6 +55,22 @@ TEST_F(HighscoreDialogLayoutTest, TheListShowsTenRowsAndHidesTheEleventh) {
   liste_.show();
   EXPECT_FALSE(liste_.txtWert[10]->isVisible());
   EXPECT_TRUE(liste_.txtWert[9]->isVisible());
+}
+
+// A screen reader reads the list as ten places, the name box by the name
+// window's question, and the reset window as its question.
+TEST_F(HighscoreDialogLayoutTest, AScreenReaderHearsPlacesAndQuestions) {
+  const auto name = [](QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(name(liste_.txtRang[0]), "loko 1");
+  EXPECT_EQ(name(liste_.txtWert[2]), "loko 3, poentoj");
+  EXPECT_EQ(name(liste_.txtPerson[9]), "loko 10, nomo");
+  EXPECT_EQ(name(liste_.txtDatum[4]), "loko 5, dato");
+  EXPECT_EQ(name(eingabe_.txtEingabeNamen), "Kiu atingis tian grandan nombron da punktoj?");
+  EXPECT_EQ(name(&frage_), "Ĉu efektive vi volas dissolvigi la highscore?");
+  EXPECT_EQ(name(frage_.cmdJa), "jes");
+  EXPECT_EQ(name(frage_.cmdNein), "ne");
 }
 
 TEST_F(HighscoreDialogLayoutTest, OnlyTheDateCellsTakeTyping) {

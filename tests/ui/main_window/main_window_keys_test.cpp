@@ -6,8 +6,11 @@
 #include <QTextEdit>
 
 #include <memory>
+#include <string_view>
 
 #include "main_window_fixture.h"
+#include "ui/highscore_windows/highscore_windows.h"
+#include "ui/highscore_windows/name_entry_window.h"
 #include "ui/main_window/field_images.h"
 #include "ui/main_window/field_mark.h"
 #include "ui/main_window/tile_symbols.h"
@@ -420,6 +423,107 @@ TEST_F(KeysTest, AFieldsAccessibleNameFollowsAMove) {
   EXPECT_EQ(NameOf(Field(form, kMiddle + 1)), QString::fromUtf8("vico 5, kolumno 6: oranĝa"));
   EXPECT_EQ(NameOf(CursorFrame(form)), NameOf(Field(form, kMiddle + 1)));
   EXPECT_EQ(NameOf(ScoreLabel(form)), "poentoj: 0");
+}
+
+// The news a screen reader speaks by itself after a start, a drop or a
+// cancel, read as the reader reads it.
+QString News(const Form1& form) {
+  auto* news = form.findChild<QObject*>(QStringLiteral("news"));
+  return news ? QAccessible::queryAccessibleInterface(news)->text(QAccessible::Name) : QString();
+}
+
+// The fields whose tile came since `before`, by their accessible names.
+QStringList NewTiles(const Form1& form, const std::vector<bool>& before) {
+  QStringList names;
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    if (!before[i] && Field(form, i)->Picture()) {
+      names << QAccessible::queryAccessibleInterface(Field(form, i))->text(QAccessible::Name);
+    }
+  }
+  return names;
+}
+
+std::vector<bool> Occupied(const Form1& form) {
+  std::vector<bool> occupied;
+  for (int i = 0; i < game::kFieldCount; ++i) occupied.push_back(Field(form, i)->Picture());
+  return occupied;
+}
+
+TEST_F(KeysTest, TheStartADropByKeysAndACancelTellTheTilesTheFieldsShow) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  QString told = News(form);
+  EXPECT_TRUE(told.startsWith(QString::fromUtf8("Nova ludo komenciĝis. Novaj kampoj: ")))
+      << told.toStdString();
+  for (const QString& tile : NewTiles(form, std::vector<bool>(game::kFieldCount))) {
+    EXPECT_TRUE(told.contains(tile)) << told.toStdString() << " lacks " << tile.toStdString();
+  }
+
+  // A tile let go beside the board is no drop, and tells nothing.
+  FieldBox* tile = Field(form, FirstField(form.game(), true));
+  QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(31, 31));
+  QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(&form, QPoint(5, 5)));
+  EXPECT_EQ(News(form), told);
+
+  const std::vector<bool> before = Occupied(form);
+  Walk(FirstField(form.game(), true));
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Space);
+  told = News(form);
+  EXPECT_TRUE(told.startsWith(QString::fromUtf8("La kampo restis. Novaj kampoj: ")))
+      << told.toStdString();
+  const QStringList tiles = NewTiles(form, before);
+  EXPECT_EQ(tiles.size(), 3);
+  for (const QString& tile : tiles) {
+    EXPECT_TRUE(told.contains(tile)) << told.toStdString() << " lacks " << tile.toStdString();
+  }
+
+  form.cmdSpielAbbrechen_Click();
+  EXPECT_EQ(News(form), QString::fromUtf8("Partio ĉesigita."));
+}
+
+TEST_F(KeysTest, AStripeByKeysTellsItsPointsAndTheNewScore) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  form.cmdSpielAbbrechen_Click();
+  const game::Field red{game::kRed, std::string(game::kPrototypeTags[game::kRed]), 1, true};
+  for (int field : {0, 1, 2, 3, 9}) form.game().SetField(field, red);
+  Walk(9);
+  Key(Qt::Key_Space);
+  Walk(4);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(News(form).toStdString(),
+            "La kampo iris al vico 1, kolumno 5. Ruĝa strio solviĝis de vico 1, kolumno 1 ĝis "
+            "vico 1, kolumno 5: 4 poentoj. Poentoj: 4.");
+}
+
+// The name window takes the focus at once, where a reader drops the news
+// of the end for it: the window opens named by that news.
+TEST_F(KeysTest, AFullBoardTellsTheEndAndTheNameWindowOpensWithIt) {
+  ShowAndActivate();
+  form.cmdSpielStarten_Click();
+  // No stripe or square anywhere, and room for the last two tiles only.
+  const char* rows[] = {"ROYGCBMRO", "YGCBMROYG", "CBMROYGCB", "MROYGCBMR", "OYGCBMROY",
+                        "GCBMROYGC", "BMROYGCBM", "ROYGCBMRO", "YGCBMRO.."};
+  for (int i = 0; i < game::kFieldCount; ++i) {
+    const char symbol = rows[i / 9][i % 9];
+    if (symbol == '.') {
+      form.game().SetField(i, game::Field{});
+    } else {
+      form.game().Belegen(i, int(std::string_view("ROYGCBM").find(symbol)));
+    }
+  }
+  form.game().SetHighscoreGrenze(-1);  // a score of 0 is worth a name
+  Walk(0);
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Space);
+  const QString told = News(form);
+  EXPECT_TRUE(
+      told.endsWith(QString::fromUtf8("La ludo finiĝis, ĉiuj kampoj estas okupitaj. Poentoj: 0.")))
+      << told.toStdString();
+  QWidget* nameWindow = form.highscoreWindows()->form3();
+  EXPECT_TRUE(nameWindow->isVisible());
+  EXPECT_EQ(nameWindow->accessibleName(), told);
 }
 
 }  // namespace
